@@ -1,0 +1,1 @@
+#include "api/date_time_text.h"

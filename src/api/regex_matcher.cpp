@@ -1,0 +1,1 @@
+#include "api/regex_matcher.h"

@@ -1,0 +1,51 @@
+#include "api/text_to_int.h"
+
+#include <algorithm>
+#include <climits>
+#include <string>
+
+#include "api/gbk_text.h"
+
+namespace verdomo {
+namespace {
+
+// Full-width ASCII forms (A3 A1..A3 FE) become their ASCII character, the full-width space
+// (A1 A1) a space; every other character stays.
+std::string foldFullWidth(std::string_view text) {
+  std::string folded;
+  folded.reserve(text.size());
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = characterLength(text, at);
+    const auto first = static_cast<unsigned char>(text[at]);
+    const auto second = length == 2 ? static_cast<unsigned char>(text[at + 1]) : 0;
+    if (length == 2 && first == 0xA3 && second >= 0xA1) {
+      folded += static_cast<char>(second - 0x80);
+    } else if (length == 2 && first == 0xA1 && second == 0xA1) {
+      folded += ' ';
+    } else {
+      folded.append(text.substr(at, length));
+    }
+    at += length;
+  }
+  return folded;
+}
+
+bool isCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+}  // namespace
+
+int textToInt(std::string_view gbkText) {
+  const std::string text = foldFullWidth(gbkText);
+  std::size_t at = 0;
+  while (at < text.size() && isCSpace(text[at])) ++at;
+  bool negative = false;
+  if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
+  long long value = 0;  // kept within int range + 1, so it never overflows
+  for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
+    value = std::min<long long>(value * 10 + (text[at] - '0'), static_cast<long long>(INT_MAX) + 1);
+  }
+  if (negative) return static_cast<int>(-value);
+  return static_cast<int>(std::min<long long>(value, INT_MAX));
+}
+
+}  // namespace verdomo

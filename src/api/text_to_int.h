@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string_view>
+
+namespace verdomo {
+
+// Reads a number the user typed: full-width forms count as their ASCII characters, then the
+// leading integer is read as atoi reads it (leading white space and a sign allowed, reading stops
+// at the first other character, no digits give 0). A number beyond the int range saturates.
+int textToInt(std::string_view gbkText);
+
+}  // namespace verdomo

@@ -1,0 +1,26 @@
+#pragma once
+// Conversion between the GBK code page (code page 936) that every core text uses and UTF-8,
+// the form the network and the file system of this platform want.
+
+#include <string>
+#include <string_view>
+
+namespace verdomo {
+
+// A text of GBK bytes: a byte of 0x80 or above leads a two-byte character.
+using GbkText = std::string;
+
+// A character GBK cannot hold, or a malformed UTF-8 sequence, becomes "?".
+GbkText utf8ToGbk(std::string_view utf8);
+
+// A byte pair that maps to nothing, a stray byte or a lead byte cut off at the end becomes "?".
+std::string gbkToUtf8(std::string_view gbk);
+
+namespace literals {
+// "成功"_gbk: source files are UTF-8, core texts are GBK.
+inline GbkText operator""_gbk(const char* text, std::size_t length) {
+  return utf8ToGbk(std::string_view(text, length));
+}
+}  // namespace literals
+
+}  // namespace verdomo
