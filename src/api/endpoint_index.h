@@ -22,7 +22,9 @@ using A = ServiceAddresses;
 
 // Account.
 inline const Endpoint kSignIn{"/sign/", &A::accountAddress, {}};
-inline const Endpoint kRegister{"/ZC/", &A::accountAddress,
+inline const Endpoint kRegister{
+    "/ZC/",
+    &A::accountAddress,
     {"password1", "QQ", "Fullname", "account", "Referee", "problem", "Answer", "type"}};
 inline const Endpoint kChangePassword{"/xg_mm/", &A::accountAddress, {"w", "p"}};
 inline const Endpoint kChangeProfile{"/xg_zl/", &A::accountAddress, {"w", "q", "z", "f"}};
@@ -46,10 +48,10 @@ inline const Endpoint kDeleteDocking{"/yh_zs_sc/", &A::dockingAddress, {"d"}};
 inline const Endpoint kPublicDockingList{"/yh_zs_gk_lb/", &A::dockingAddress, {}};
 
 // Numbers.
-inline const Endpoint kTakeNumber{"/yh_qh/", &A::numberAddress,
-    {"id", "operator", "region", "card", "loop"}};
-inline const Endpoint kTakeNumberWithPhone{"/yh_qh/", &A::numberAddress,
-    {"id", "operator", "region", "card", "loop", "phone"}};
+inline const Endpoint kTakeNumber{
+    "/yh_qh/", &A::numberAddress, {"id", "operator", "region", "card", "loop"}};
+inline const Endpoint kTakeNumberWithPhone{
+    "/yh_qh/", &A::numberAddress, {"id", "operator", "region", "card", "loop", "phone"}};
 inline const Endpoint kTakeSpecificNumber{"/yh_qh/", &A::numberAddress, {"id", "phone"}};
 inline const Endpoint kReleaseNumber{"/yh_sf/", &A::releaseAddress, {"id", "phone"}};
 inline const Endpoint kBlacklistNumber{"/yh_lh/", &A::releaseAddress, {"id", "phone"}};

@@ -5,9 +5,13 @@
 namespace verdomo {
 namespace {
 
-bool isLeadByte(char byte) { return static_cast<unsigned char>(byte) >= 0x80; }
+bool isLeadByte(char byte) {
+  return static_cast<unsigned char>(byte) >= 0x80;
+}
 
-char foldAscii(char byte) { return (byte >= 'A' && byte <= 'Z') ? static_cast<char>(byte + 32) : byte; }
+char foldAscii(char byte) {
+  return (byte >= 'A' && byte <= 'Z') ? static_cast<char>(byte + 32) : byte;
+}
 
 bool equalIgnoringCase(std::string_view a, std::string_view b) {
   for (std::size_t i = 0; i < a.size(); ++i) {
@@ -19,6 +23,7 @@ bool equalIgnoringCase(std::string_view a, std::string_view b) {
 template <typename Equal>
 std::size_t findWith(std::string_view text, std::string_view marker, std::size_t from,
                      Equal equal) {
+  if (marker.empty()) return from <= text.size() ? from : kNotFound;
   if (marker.size() > text.size()) return kNotFound;
   const std::size_t last = text.size() - marker.size();
   for (std::size_t at = from; at <= last; at += characterLength(text, at)) {
@@ -41,12 +46,11 @@ std::size_t characterLength(std::string_view text, std::size_t position) {
 
 std::size_t findText(std::string_view text, std::string_view marker, std::size_t from) {
   return findWith(text, marker, from, [](std::string_view a, std::string_view b) {
-    return std::memcmp(a.data(), b.data(), a.size()) == 0;
+    return a.front() == b.front() && std::memcmp(a.data(), b.data(), a.size()) == 0;
   });
 }
 
-std::size_t findTextIgnoringCase(std::string_view text, std::string_view marker,
-                                 std::size_t from) {
+std::size_t findTextIgnoringCase(std::string_view text, std::string_view marker, std::size_t from) {
   return findWith(text, marker, from, equalIgnoringCase);
 }
 
@@ -94,7 +98,8 @@ std::vector<std::string_view> splitFieldViews(std::string_view text, std::string
 
 std::vector<GbkText> splitFields(std::string_view text, std::string_view delimiter) {
   std::vector<GbkText> pieces;
-  for (std::string_view piece : splitFieldViews(text, delimiter)) pieces.emplace_back(piece);
+  for (std::string_view piece : splitFieldViews(text, delimiter))
+    pieces.emplace_back(piece);
   return pieces;
 }
 

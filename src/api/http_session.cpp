@@ -9,7 +9,9 @@
 namespace verdomo {
 namespace {
 
-CURL* curlOf(void* handle) { return static_cast<CURL*>(handle); }
+CURL* curlOf(void* handle) {
+  return static_cast<CURL*>(handle);
+}
 
 void initialiseCurlOnce() {
   static std::once_flag once;
@@ -109,7 +111,9 @@ bool HttpSession::send() {
   return false;
 }
 
-GbkText HttpSession::responseBodyText() const { return GbkText(body_.c_str()); }
+GbkText HttpSession::responseBodyText() const {
+  return GbkText(body_.c_str());
+}
 
 std::size_t HttpSession::appendBody(char* data, std::size_t size, std::size_t count, void* self) {
   auto* session = static_cast<HttpSession*>(self);

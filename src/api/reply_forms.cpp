@@ -4,17 +4,20 @@
 
 namespace verdomo {
 
-StatusReply parseStatusReply(std::string_view reply) { return {splitFields(reply, "|")}; }
+StatusReply parseStatusReply(std::string_view reply) {
+  return {splitFields(reply, "|")};
+}
 
-GbkText refusalMessage(std::string_view reply) { return replaceAllText(reply, "0|", ""); }
+GbkText refusalMessage(std::string_view reply) {
+  return replaceAllText(reply, "0|", "");
+}
 
 bool keywordReplySucceeded(std::string_view reply) {
   static const GbkText success = utf8ToGbk("成功");
   return containsText(reply, success);
 }
 
-std::vector<Record> parseRecordList(std::string_view reply, std::size_t minFields,
-                                    Spaces spaces) {
+std::vector<Record> parseRecordList(std::string_view reply, std::size_t minFields, Spaces spaces) {
   const GbkText cleaned = spaces == Spaces::Remove ? removeAllSpaces(reply) : GbkText();
   const std::string_view text = spaces == Spaces::Remove ? std::string_view(cleaned) : reply;
   std::vector<Record> records;

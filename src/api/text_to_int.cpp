@@ -30,14 +30,17 @@ std::string foldFullWidth(std::string_view text) {
   return folded;
 }
 
-bool isCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool isCSpace(char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 }  // namespace
 
 int textToInt(std::string_view gbkText) {
   const std::string text = foldFullWidth(gbkText);
   std::size_t at = 0;
-  while (at < text.size() && isCSpace(text[at])) ++at;
+  while (at < text.size() && isCSpace(text[at]))
+    ++at;
   bool negative = false;
   if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
   long long value = 0;  // kept within int range + 1, so it never overflows

@@ -9,8 +9,10 @@ namespace {
 
 constexpr std::array<bool, 256> makeEscapeTable() {
   std::array<bool, 256> escape{};
-  for (int byte = 0; byte < 256; ++byte) escape[byte] = byte < 0x21 || byte >= 0x7F;
-  for (unsigned char byte : std::string_view("\"#<>[\\]^`{|}")) escape[byte] = true;
+  for (int byte = 0; byte < 256; ++byte)
+    escape[byte] = byte < 0x21 || byte >= 0x7F;
+  for (unsigned char byte : std::string_view("\"#<>[\\]^`{|}"))
+    escape[byte] = true;
   return escape;
 }
 

@@ -16,6 +16,10 @@ GbkText utf8ToGbk(std::string_view utf8);
 // A byte pair that maps to nothing, a stray byte or a lead byte cut off at the end becomes "?".
 std::string gbkToUtf8(std::string_view gbk);
 
+// Bytes the codec takes as one character at `position`: a lead byte 0x81-0xFE with a trail byte
+// 0x40-0xFE (not 0x7F), else one byte. Each such unit decodes to exactly one character.
+std::size_t gbkUnitLength(std::string_view gbk, std::size_t position);
+
 namespace literals {
 // "成功"_gbk: source files are UTF-8, core texts are GBK.
 inline GbkText operator""_gbk(const char* text, std::size_t length) {

@@ -1,7 +1,7 @@
 // The GBK codec on iconv. Windows builds use the code page API instead.
+#include <iconv.h>
 #include <algorithm>
 #include <cerrno>
-#include <iconv.h>
 #include <stdexcept>
 
 #include "platform/gbk_codec.h"
@@ -40,8 +40,12 @@ class Converter {
   iconv_t handle_;
 };
 
-bool isGbkLead(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
-bool isGbkTrail(unsigned char byte) { return byte >= 0x40 && byte <= 0xFE && byte != 0x7F; }
+bool isGbkLead(unsigned char byte) {
+  return byte >= 0x81 && byte <= 0xFE;
+}
+bool isGbkTrail(unsigned char byte) {
+  return byte >= 0x40 && byte <= 0xFE && byte != 0x7F;
+}
 
 // How many bytes of a UTF-8 sequence to skip when it cannot be converted.
 size_t utf8SequenceLength(std::string_view text) {
@@ -55,11 +59,7 @@ size_t utf8SequenceLength(std::string_view text) {
 
 // A bad GBK byte: a valid pair that maps to nothing goes as a whole, anything else byte by byte.
 size_t gbkSequenceLength(std::string_view text) {
-  if (text.size() >= 2 && isGbkLead(static_cast<unsigned char>(text[0])) &&
-      isGbkTrail(static_cast<unsigned char>(text[1]))) {
-    return 2;
-  }
-  return 1;
+  return gbkUnitLength(text, 0);
 }
 
 template <size_t (*skipLength)(std::string_view)>
@@ -77,6 +77,14 @@ std::string convertAll(Converter& converter, std::string_view in) {
 }
 
 }  // namespace
+
+std::size_t gbkUnitLength(std::string_view gbk, std::size_t position) {
+  if (position + 1 < gbk.size() && isGbkLead(static_cast<unsigned char>(gbk[position])) &&
+      isGbkTrail(static_cast<unsigned char>(gbk[position + 1]))) {
+    return 2;
+  }
+  return 1;
+}
 
 GbkText utf8ToGbk(std::string_view utf8) {
   thread_local Converter converter("GBK", "UTF-8");

@@ -4,7 +4,8 @@ namespace verdomo::test {
 
 std::vector<std::string> toUtf8(const std::vector<GbkText>& texts) {
   std::vector<std::string> utf8;
-  for (const GbkText& text : texts) utf8.push_back(gbkToUtf8(text));
+  for (const GbkText& text : texts)
+    utf8.push_back(gbkToUtf8(text));
   return utf8;
 }
 

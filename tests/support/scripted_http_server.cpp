@@ -1,8 +1,8 @@
 #include "support/scripted_http_server.h"
 
 #include <arpa/inet.h>
-#include <netinet/in.h>
 #include <fcntl.h>
+#include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -56,12 +56,18 @@ ScriptedRequest parseHead(const std::string& head, int connection) {
 
 const char* reasonOf(int status) {
   switch (status) {
-    case 200: return "OK";
-    case 301: return "Moved Permanently";
-    case 302: return "Found";
-    case 404: return "Not Found";
-    case 500: return "Internal Server Error";
-    default: return "Status";
+    case 200:
+      return "OK";
+    case 301:
+      return "Moved Permanently";
+    case 302:
+      return "Found";
+    case 404:
+      return "Not Found";
+    case 500:
+      return "Internal Server Error";
+    default:
+      return "Status";
   }
 }
 
@@ -98,9 +104,11 @@ ScriptedHttpServer::~ScriptedHttpServer() {
   acceptor_.join();
   {
     std::lock_guard lock(mutex_);
-    for (int socket : openSockets_) ::shutdown(socket, SHUT_RDWR);
+    for (int socket : openSockets_)
+      ::shutdown(socket, SHUT_RDWR);
   }
-  for (std::thread& worker : workers_) worker.join();
+  for (std::thread& worker : workers_)
+    worker.join();
   ::close(listener_);
   ::close(wakePipe_[0]);
   ::close(wakePipe_[1]);
@@ -171,10 +179,11 @@ void ScriptedHttpServer::serve(int socket, int connection) {
 }
 
 void ScriptedHttpServer::reply(int socket, const ScriptedReply& answer) {
-  std::string response = "HTTP/1.1 " + std::to_string(answer.status) + " " +
-                         reasonOf(answer.status) + "\r\n";
+  std::string response =
+      "HTTP/1.1 " + std::to_string(answer.status) + " " + reasonOf(answer.status) + "\r\n";
   response += "Content-Length: " + std::to_string(answer.body.size()) + "\r\n";
-  for (const auto& [name, value] : answer.headers) response += name + ": " + value + "\r\n";
+  for (const auto& [name, value] : answer.headers)
+    response += name + ": " + value + "\r\n";
   response += "\r\n";
   response += answer.body;
   sendAll(socket, response);

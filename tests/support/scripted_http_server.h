@@ -19,9 +19,9 @@ namespace verdomo::test {
 struct ScriptedRequest {
   std::string requestLine;  // "GET /path HTTP/1.1"
   std::string method;
-  std::string target;       // the raw target, escapes as sent
+  std::string target;  // the raw target, escapes as sent
   std::vector<std::pair<std::string, std::string>> headers;
-  int connection = 0;       // 1 for the first accepted connection, 2 for the next, ...
+  int connection = 0;  // 1 for the first accepted connection, 2 for the next, ...
 
   // The value of a header (name compared regardless of case), or nothing.
   std::optional<std::string> header(std::string_view name) const;

@@ -48,7 +48,10 @@ TEST(GbkSearch, NeverMatchesInsideADoubleByteCharacter) {
   EXPECT_FALSE(containsText("丨"_gbk, "|"));
   EXPECT_EQ(findText("医乙"_gbk, "乙"_gbk), 2u);
   EXPECT_EQ(findLastText("a|b|c", "|"), 3u);
-  EXPECT_EQ(findTextIgnoringCase("\xB0\x41" "a", "A"), 2u);  // 41 is a trail byte here, no "A"
+  EXPECT_EQ(findTextIgnoringCase("\xB0\x41"
+                                 "a",
+                                 "A"),
+            2u);  // 41 is a trail byte here, no "A"
 }
 
 TEST(GbkSearch, ReplaceAllRemovesEveryOccurrence) {
@@ -81,8 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CutCase{"AfterLastTakesTheLastMarker",
                 textAfterLast("版本号:1.5\n版本号:1.6"_gbk, "版本号:"_gbk), "1.6"},
-        CutCase{"AfterLastKeepsTrailingLineBreak", textAfterLast("版本号:1.6\r\n"_gbk, "版本号:"_gbk),
-                "1.6\r\n"},
+        CutCase{"AfterLastKeepsTrailingLineBreak",
+                textAfterLast("版本号:1.6\r\n"_gbk, "版本号:"_gbk), "1.6\r\n"},
         CutCase{"AfterLastMissingIsEmpty", textAfterLast("版本号1.6"_gbk, "版本号:"_gbk), ""},
         CutCase{"AfterLastIsCaseSensitive", textAfterLast("aXb", "x"), ""},
         CutCase{"BeforeFirst", textBefore("a|b|c", "|"), "a"},

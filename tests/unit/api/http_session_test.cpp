@@ -31,8 +31,8 @@ TEST(HttpSession, SendsThePlatformRequestLineExactlyAsTheServerExpects) {
   ScriptedHttpServer server(answerWith("1"));
   // The port offset puts the project address (port 83) on the scripted server's port.
   const ServiceAddresses addresses = buildServiceAddresses("127.0.0.1", server.port() - 83);
-  const GbkText url = requestUrl(addresses, {"a b", "p"}, endpoint::kAddFavourite,
-                                 {"1001#c-项目#c-0.5"_gbk});
+  const GbkText url =
+      requestUrl(addresses, {"a b", "p"}, endpoint::kAddFavourite, {"1001#c-项目#c-0.5"_gbk});
   HttpSession session;
   EXPECT_EQ(getText(session, url), "1");
 
@@ -46,9 +46,8 @@ TEST(HttpSession, SendsThePlatformRequestLineExactlyAsTheServerExpects) {
 }
 
 TEST(HttpSession, KeepsOneConnectionForAllRequestsOfASession) {
-  ScriptedHttpServer server([](const ScriptedRequest& request) {
-    return ScriptedReply::text("echo " + request.target);
-  });
+  ScriptedHttpServer server(
+      [](const ScriptedRequest& request) { return ScriptedReply::text("echo " + request.target); });
   HttpSession session;
   for (int i = 0; i < 10; ++i) {
     const std::string path = "/yh_qm/n=" + std::to_string(i);
@@ -108,20 +107,21 @@ INSTANTIATE_TEST_SUITE_P(
                   }},
         FaultCase{"TruncatedBody",
                   [](const ScriptedRequest&) {
-                    return ScriptedReply{.raw = "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nshort"};
+                    return ScriptedReply{.raw =
+                                             "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nshort"};
                   }},
         FaultCase{"RedirectLoop",
                   [](const ScriptedRequest&) { return ScriptedReply::redirect("/again"); }},
-        FaultCase{"BodyOverTheLimit",
-                  [](const ScriptedRequest&) {
-                    return ScriptedReply::text(std::string(2 << 20, 'x'));
-                  },
-                  1 << 20}),
+        FaultCase{
+            "BodyOverTheLimit",
+            [](const ScriptedRequest&) { return ScriptedReply::text(std::string(2 << 20, 'x')); },
+            1 << 20}),
     test::caseName<FaultCase>);
 
 TEST(HttpSession, FollowsRedirects) {
   ScriptedHttpServer server([](const ScriptedRequest& request) {
-    return request.target == "/old" ? ScriptedReply::redirect("/new") : ScriptedReply::text("moved");
+    return request.target == "/old" ? ScriptedReply::redirect("/new")
+                                    : ScriptedReply::text("moved");
   });
   HttpSession session;
   EXPECT_EQ(getText(session, server.baseUrl() + "/old"), "moved");
@@ -147,7 +147,8 @@ TEST(HttpSession, CompletesAMissingScheme) {
   EXPECT_EQ(session.responseBodyText(), "ok");
 
   const std::pair<std::string, std::string> cases[] = {
-      {"HTTP://h/x", "HTTP://h/x"},   {"https://h/x", "https://h/x"},
+      {"HTTP://h/x", "HTTP://h/x"},
+      {"https://h/x", "https://h/x"},
       {"http://", "http://http://"},  // shorter than "https://": always prefixed
       {"ftp://h/x", "http://ftp://h/x"}};
   for (const auto& [given, opened] : cases) {

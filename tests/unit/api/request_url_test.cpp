@@ -56,9 +56,10 @@ INSTANTIATE_TEST_SUITE_P(
         UrlCase{"FixedValueLast",
                 requestUrl(kAddresses, kUser, endpoint::kApplySendProject, {"m", "106"}),
                 "http://s:83/sq_dx/username=张三&password=pw&m=m&hm=106&l=2"},
-        UrlCase{"EmptyValuesStay",
-                requestUrl(kAddresses, kUser, endpoint::kTakeNumber, {"1001", "", "", "", "1"}),
-                "http://s:81/yh_qh/username=张三&password=pw&id=1001&operator=&region=&card=&loop=1"},
+        UrlCase{
+            "EmptyValuesStay",
+            requestUrl(kAddresses, kUser, endpoint::kTakeNumber, {"1001", "", "", "", "1"}),
+            "http://s:81/yh_qh/username=张三&password=pw&id=1001&operator=&region=&card=&loop=1"},
         UrlCase{"ValuesGoInUnescaped",
                 requestUrl(kAddresses, kUser, endpoint::kTakeSpecificNumber, {"1001", "a&b #c"}),
                 "http://s:81/yh_qh/username=张三&password=pw&id=1001&phone=a&b #c"},
@@ -89,13 +90,12 @@ TEST_P(ProjectIdOf, ReadsTheIdBetweenTheBrackets) {
 
 INSTANTIATE_TEST_SUITE_P(
     Items, ProjectIdOf,
-    testing::Values(
-        ProjectCase{"Item", projectItemText("1001", "微信"_gbk, "0.5"), "1001", 1001},
-        ProjectCase{"Placeholder", "未搜索到相关项目"_gbk, "", 0},
-        ProjectCase{"NotNumeric", "[abc]x", "abc", 0},
-        ProjectCase{"FullWidthDigits", "[１０００]x"_gbk, "１０００"_gbk, 1000},
-        ProjectCase{"FirstRightAfterFirstLeft", "]9[1200]x]", "1200", 1200},
-        ProjectCase{"NoClosingBracket", "[1200 x", "", 0}),
+    testing::Values(ProjectCase{"Item", projectItemText("1001", "微信"_gbk, "0.5"), "1001", 1001},
+                    ProjectCase{"Placeholder", "未搜索到相关项目"_gbk, "", 0},
+                    ProjectCase{"NotNumeric", "[abc]x", "abc", 0},
+                    ProjectCase{"FullWidthDigits", "[１０００]x"_gbk, "１０００"_gbk, 1000},
+                    ProjectCase{"FirstRightAfterFirstLeft", "]9[1200]x]", "1200", 1200},
+                    ProjectCase{"NoClosingBracket", "[1200 x", "", 0}),
     test::caseName<ProjectCase>);
 
 TEST(ProjectItemText, HasThePriceMarker) {
