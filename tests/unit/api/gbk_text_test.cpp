@@ -36,16 +36,17 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"NoDelimiterIsOnePiece", "abc", "|", {"abc"}},
         SplitCase{"MultiByteDelimiter", "1#c-项目#c-0.5#c+"_gbk, "#c-", {"1", "项目", "0.5#c+"}},
         SplitCase{"RecordTextEndingInMarker", "a#c-b#c+c#c-d#c+", "#c+", {"a#c-b", "c#c-d"}},
-        // 0x7C ("|") is a valid trail byte: the second byte of 丨 (D8 7C) is not a delimiter.
-        SplitCase{"BarInsideDoubleByteCharacter", "丨|x"_gbk, "|", {"丨", "x"}},
+        // 0x7C ("|") is a valid trail byte: the second byte of 貄 (D8 7C) is not a delimiter.
+        SplitCase{"BarInsideDoubleByteCharacter", "貄|x"_gbk, "|", {"貄", "x"}},
         SplitCase{"ChineseDelimiter", "甲，乙，"_gbk, "，"_gbk, {"甲", "乙"}}),
     test::caseName<SplitCase>);
 
 TEST(GbkSearch, NeverMatchesInsideADoubleByteCharacter) {
   // Two characters B0 D2 and D2 B0: the bytes D2 D2 stand across them but are no character.
   EXPECT_EQ(findText("\xB0\xD2\xD2\xB0", "\xD2\xD2"), kNotFound);
-  // 丨 is D8 7C: its second byte is no "|".
-  EXPECT_FALSE(containsText("丨"_gbk, "|"));
+  // 貄 is D8 7C: its second byte is no "|".
+  ASSERT_EQ("貄"_gbk, "\xD8\x7C");
+  EXPECT_FALSE(containsText("貄"_gbk, "|"));
   EXPECT_EQ(findText("医乙"_gbk, "乙"_gbk), 2u);
   EXPECT_EQ(findLastText("a|b|c", "|"), 3u);
   EXPECT_EQ(findTextIgnoringCase("\xB0\x41"

@@ -1,0 +1,107 @@
+#include "store/table_store.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "api/gbk_text.h"
+#include "platform/native_path.h"
+#include "store/error_output.h"
+#include "store/level_path.h"
+#include "store/store_path.h"
+
+namespace verdomo {
+
+using namespace verdomo::literals;
+namespace fs = std::filesystem;
+
+TableStore::TableStore(Pause& pause) : pause_(pause) {}
+
+bool TableStore::createDatabase(std::string_view baseFolder, std::string_view name,
+                                GbkText* error) {
+  if (name.empty()) return fail(error, "0001|数据库名必须1字节以上"_gbk);
+  baseFolder_ = baseFolder;
+  databaseName_ = name;
+  // The folders above are made too: a user data folder, unlike a drive's root, may not exist
+  // before the first start.
+  std::error_code ignored;
+  return fs::create_directories(nativePath(joinPath(baseFolder, name)), ignored);
+}
+
+bool TableStore::openDatabase(std::string_view baseFolder, std::string_view name) {
+  if (!isFolder(joinPath(baseFolder, name))) return false;
+  baseFolder_ = baseFolder;
+  databaseName_ = name;
+  return true;
+}
+
+bool TableStore::deleteDatabase(std::string_view baseFolder, std::string_view name) const {
+  const GbkText folder = joinPath(baseFolder, name);
+  if (name.empty() || !isFolder(folder)) return false;
+  std::error_code error;
+  fs::remove_all(nativePath(folder), error);
+  return !error;
+}
+
+bool TableStore::createTable(std::string_view table, GbkText* error) {
+  const auto folder = tableFolder(table, error);
+  if (!folder) return false;
+  if (isFolder(*folder)) return fail(error, "表已存在"_gbk);
+  std::error_code failure;
+  if (!fs::create_directory(nativePath(*folder), failure)) return fail(error, "创建表失败"_gbk);
+  return true;
+}
+
+bool TableStore::deleteTable(std::string_view table, GbkText* error) {
+  const auto folder = tableFolder(table, error);
+  if (!folder) return false;
+  if (!isFolder(*folder)) return fail(error, "表不存在"_gbk);
+  std::error_code failure;
+  fs::remove_all(nativePath(*folder), failure);
+  return !failure;
+}
+
+GbkText TableStore::RecordPlace::fieldFile(std::string_view field) const {
+  return folder + GbkText(field) + ".数据"_gbk;
+}
+
+std::optional<GbkText> TableStore::databaseFolder(GbkText* error) const {
+  if (baseFolder_.empty()) return refuse(error, "库没有打开"_gbk);
+  if (databaseName_.empty()) return refuse(error, "库不存在"_gbk);
+  return joinPath(baseFolder_, databaseName_);
+}
+
+std::optional<GbkText> TableStore::tableFolder(std::string_view table, GbkText* error) const {
+  const auto database = databaseFolder(error);
+  if (!database) return std::nullopt;
+  if (table.empty()) return refuse(error, "表名长度不能低于1字节"_gbk);
+  // Searched character by character: 0x7C may also be the second byte of a Chinese character.
+  if (containsText(table, "|")) return refuse(error, "表名不能使用特殊符号"_gbk);
+  return joinPath(*database, table);
+}
+
+std::optional<TableStore::RecordPlace> TableStore::recordPlace(std::string_view table,
+                                                               std::string_view identifier,
+                                                               EmptyIdentifier rule,
+                                                               GbkText* error) const {
+  const auto database = databaseFolder(error);
+  if (!database) return std::nullopt;
+  if (table.empty()) return refuse(error, "表不存在"_gbk);
+  if (identifier.empty()) {
+    switch (rule) {
+      case EmptyIdentifier::InvalidId:
+        return refuse(error, "标识无效"_gbk);
+      case EmptyIdentifier::InvalidTableId:
+        return refuse(error, "表标识无效"_gbk);
+      case EmptyIdentifier::WrongId:
+        return refuse(error, "标识错误"_gbk);
+      case EmptyIdentifier::Silent:
+        break;
+    }
+    return std::nullopt;
+  }
+  RecordPlace place{joinPath(*database, table), {}};
+  place.folder = joinPath(place.tableFolder, levelPath(identifier));
+  return place;
+}
+
+}  // namespace verdomo
