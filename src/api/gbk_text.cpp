@@ -13,9 +13,16 @@ char foldAscii(char byte) {
   return (byte >= 'A' && byte <= 'Z') ? static_cast<char>(byte + 32) : byte;
 }
 
+// Compares character by character from a character boundary: single bytes regardless of ASCII
+// letter case, double-byte characters exactly (their trail bytes may look like letters).
 bool equalIgnoringCase(std::string_view a, std::string_view b) {
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (foldAscii(a[i]) != foldAscii(b[i])) return false;
+    if (isLeadByte(a[i]) && i + 1 < a.size()) {
+      if (a[i] != b[i] || a[i + 1] != b[i + 1]) return false;
+      ++i;
+    } else if (foldAscii(a[i]) != foldAscii(b[i])) {
+      return false;
+    }
   }
   return true;
 }

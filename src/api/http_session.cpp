@@ -2,6 +2,7 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <mutex>
 
 #include "api/wire_url.h"
@@ -48,6 +49,7 @@ HttpSession::HttpSession(std::size_t bodyLimit) : bodyLimit_(bodyLimit) {
   curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 0L);  // the segment service's certificate
   curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 0L);  // is taken as it comes
   curl_easy_setopt(curl, CURLOPT_PATH_AS_IS, 1L);      // values go out as the caller built them
+  curl_easy_setopt(curl, CURLOPT_PROXY, "");           // direct, whatever the environment says
   curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &HttpSession::appendBody);
   curl_easy_setopt(curl, CURLOPT_WRITEDATA, this);
   applyTimeouts();
@@ -66,8 +68,8 @@ void HttpSession::setTimeouts(int resolveMs, int connectMs, int sendMs, int rece
 }
 
 // The four time-outs of the Windows request object, on libcurl:
-// - resolve + connect -> CURLOPT_CONNECTTIMEOUT_MS (libcurl's connect phase includes resolving),
-//   so an unreachable host fails after about the connect time-out;
+// - resolve and connect -> CURLOPT_CONNECTTIMEOUT_MS, the larger of the two: libcurl's connect
+//   phase includes resolving, so an unreachable host fails after about the connect time-out;
 // - receive -> a low-speed limit of 1 byte/s for receive seconds (rounded up), so a server that
 //   stays silent that long ends the request;
 // - all four together -> CURLOPT_TIMEOUT_MS, a ceiling on the whole exchange, which also bounds
@@ -75,12 +77,12 @@ void HttpSession::setTimeouts(int resolveMs, int connectMs, int sendMs, int rece
 void HttpSession::applyTimeouts() {
   CURL* curl = curlOf(handle_);
   if (curl == nullptr) return;
-  const long connect = static_cast<long>(resolveMs_) + connectMs_;
-  const long receiveSeconds = (static_cast<long>(receiveMs_) + 999) / 1000;
-  const long ceiling = connect + sendMs_ + receiveMs_;
+  const long connect = std::max(resolveMs_, connectMs_);
+  const long receiveSeconds = std::max(1L, (static_cast<long>(receiveMs_) + 999) / 1000);
+  const long ceiling = static_cast<long>(resolveMs_) + connectMs_ + sendMs_ + receiveMs_;
   curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, connect);
   curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, receiveSeconds < 1 ? 1L : receiveSeconds);
+  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, receiveSeconds);
   curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, ceiling);
 }
 

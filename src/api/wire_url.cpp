@@ -18,12 +18,13 @@ constexpr std::array<bool, 256> makeEscapeTable() {
 
 constexpr std::array<bool, 256> kEscape = makeEscapeTable();
 
-// Where the path starts: after "scheme://host[:port]", or 0 when the text has no scheme.
+// Where the part to escape starts: after "scheme://host[:port]", at the first "/", "?" or "#";
+// 0 when the text has no scheme.
 std::size_t pathStart(std::string_view url) {
   const std::size_t schemeEnd = url.find("://");
   if (schemeEnd == std::string_view::npos) return 0;
-  const std::size_t slash = url.find('/', schemeEnd + 3);
-  return slash == std::string_view::npos ? url.size() : slash;
+  const std::size_t end = url.find_first_of("/?#", schemeEnd + 3);
+  return end == std::string_view::npos ? url.size() : end;
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
-// The GBK codec on iconv. Windows builds use the code page API instead.
+// The GBK codec on iconv. Its table holds every character of code page 936 that the client
+// meets, the euro sign at 0x80 included, but not the user-defined area, which becomes "?".
+// Windows builds use the code page API instead.
 #include <iconv.h>
 #include <algorithm>
 #include <cerrno>

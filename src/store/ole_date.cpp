@@ -35,7 +35,7 @@ LocalDateTime fromDayAndSecond(long long dayCount, long long second) {
 double toOleDate(const LocalDateTime& time) {
   const long long dayCount = dayNumber(time);
   const double fraction =
-      static_cast<double>(time.hour * 3600 + time.minute * 60 + time.second) / kSecondsPerDay;
+      static_cast<double>(3600LL * time.hour + 60LL * time.minute + time.second) / kSecondsPerDay;
   return dayCount >= 0 ? static_cast<double>(dayCount) + fraction
                        : static_cast<double>(dayCount) - fraction;
 }

@@ -43,6 +43,11 @@ INSTANTIATE_TEST_SUITE_P(Malformed, GbkDecoding,
                                          MalformedCase{"EmptyText", "", ""}),
                          test::caseName<MalformedCase>);
 
+TEST(GbkCodec, MapsTheEuroSignAsTheWindowsCodePageDoes) {
+  EXPECT_EQ(gbkToUtf8("\x80"), "€");
+  EXPECT_EQ(utf8ToGbk("€"), "\x80");
+}
+
 TEST(GbkCodec, EncodingPutsAQuestionMarkForCharactersGbkCannotHold) {
   EXPECT_EQ(utf8ToGbk("a😀b"), "a?b");
   EXPECT_EQ(utf8ToGbk("x\xC3"), "x?");  // UTF-8 sequence cut off at the end

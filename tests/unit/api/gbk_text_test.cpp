@@ -49,10 +49,11 @@ TEST(GbkSearch, NeverMatchesInsideADoubleByteCharacter) {
   EXPECT_FALSE(containsText("貄"_gbk, "|"));
   EXPECT_EQ(findText("医乙"_gbk, "乙"_gbk), 2u);
   EXPECT_EQ(findLastText("a|b|c", "|"), 3u);
-  EXPECT_EQ(findTextIgnoringCase("\xB0\x41"
-                                 "a",
-                                 "A"),
-            2u);  // 41 is a trail byte here, no "A"
+  // B0 41 is one character whose trail byte looks like "A"; the "a" (61) after it is found.
+  EXPECT_EQ(findTextIgnoringCase("\xB0\x41\x61", "A"), 2u);
+  // 81 61 and 81 41 are two different characters, though their trail bytes differ only in case.
+  EXPECT_EQ(findTextIgnoringCase("\x81\x61", "\x81\x41"), kNotFound);
+  EXPECT_EQ(textBetween("x\xD5\x46y]", "\xD5\x66", "]"), "");
 }
 
 TEST(GbkSearch, ReplaceAllRemovesEveryOccurrence) {

@@ -9,6 +9,7 @@
 #include "support/case_name.h"
 #include "support/gbk_test_text.h"
 #include "support/scripted_http_server.h"
+#include "support/test_servers.h"
 
 namespace verdomo {
 namespace {
@@ -60,7 +61,7 @@ TEST(HttpSession, KeepsOneConnectionForAllRequestsOfASession) {
 TEST(HttpSession, ASilentServerEndsTheRequestAfterAboutTheReceiveTimeout) {
   ScriptedHttpServer server([](const ScriptedRequest&) { return ScriptedReply{.silent = true}; });
   HttpSession session;
-  session.setTimeouts(1000, 1000, 1000, 1000);
+  session.setTimeouts(5000, 5000, 5000, 1000);
   session.open(server.baseUrl() + "/sign/");
   const auto start = Clock::now();
   EXPECT_FALSE(session.send());
@@ -127,14 +128,35 @@ TEST(HttpSession, FollowsRedirects) {
   EXPECT_EQ(getText(session, server.baseUrl() + "/old"), "moved");
 }
 
-TEST(HttpSession, AnUnreachableHostGivesTheEmptyBody) {
+TEST(HttpSession, AClosedPortGivesTheEmptyBodyAtOnce) {
   int closedPort;
   {
     ScriptedHttpServer gone(answerWith(""));
     closedPort = gone.port();
   }
   HttpSession session;
+  const auto start = Clock::now();
   EXPECT_EQ(getText(session, "http://127.0.0.1:" + std::to_string(closedPort) + "/sign/"), "");
+  EXPECT_LT(secondsSince(start), 2.0);
+}
+
+TEST(HttpSession, AHostThatNeverAnswersTheConnectEndsAfterAboutTheConnectTimeout) {
+  test::UnansweredListener host;
+  HttpSession session;
+  session.setTimeouts(1000, 1000, 5000, 5000);
+  session.open("http://127.0.0.1:" + std::to_string(host.port()) + "/sign/");
+  const auto start = Clock::now();
+  EXPECT_FALSE(session.send());
+  const double elapsed = secondsSince(start);
+  EXPECT_GE(elapsed, 0.9);
+  EXPECT_LE(elapsed, 1.7);  // not resolve and connect added up
+}
+
+TEST(HttpSession, IgnoresCertificateErrorsOverHttps) {
+  test::SelfSignedHttpsServer server("__GetZoneResult_ = {province:'广东',}");
+  HttpSession session;
+  EXPECT_EQ(getText(session, server.baseUrl() + "/cc/json/mobile_tel_segment.htm?tel=13800138000"),
+            "__GetZoneResult_ = {province:'广东',}");
 }
 
 TEST(HttpSession, CompletesAMissingScheme) {

@@ -35,6 +35,8 @@ INSTANTIATE_TEST_SUITE_P(
                              "http://h/%0D%0A%09%7F"},
                     WireCase{"PercentStays", "http://h/a=%41%zz", "http://h/a=%41%zz"},
                     WireCase{"HostPartUntouched", "http://[::1]:82/[x]", "http://[::1]:82/%5Bx%5D"},
+                    WireCase{"QueryWithoutPath", "http://h?a b", "http://h?a%20b"},
+                    WireCase{"HashRightAfterHost", "http://h#x", "http://h%23x"},
                     WireCase{"FullWidthSpace", "http://h/a　b"_gbk, "http://h/a%E3%80%80b"}),
     test::caseName<WireCase>);
 
