@@ -1,5 +1,7 @@
 #include "support/scripted_http_server.h"
 
+#include "support/loopback_socket.h"
+
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -81,20 +83,10 @@ std::optional<std::string> ScriptedRequest::header(std::string_view name) const 
 }
 
 ScriptedHttpServer::ScriptedHttpServer(Script script) : script_(std::move(script)) {
-  listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  const int on = 1;
-  ::setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t length = sizeof address;
-  if (::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-      ::listen(listener_, 64) != 0 ||
-      ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0 ||
-      ::pipe2(wakePipe_, O_CLOEXEC) != 0) {
-    throw std::runtime_error("scripted server: cannot listen on loopback");
-  }
-  port_ = ntohs(address.sin_port);
+  const LoopbackListener listener = listenOnLoopback(64);
+  listener_ = listener.socket;
+  port_ = listener.port;
+  if (::pipe2(wakePipe_, O_CLOEXEC) != 0) throw std::runtime_error("scripted server: no pipe");
   acceptor_ = std::thread([this] { acceptLoop(); });
 }
 

@@ -1,5 +1,7 @@
 #include "support/test_servers.h"
 
+#include "support/loopback_socket.h"
+
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <httplib.h>
@@ -13,22 +15,12 @@
 namespace verdomo::test {
 
 UnansweredListener::UnansweredListener() {
-  listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t length = sizeof address;
-  if (::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-      ::listen(listener_, 0) != 0 ||
-      ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
-    throw std::runtime_error("cannot listen on loopback");
-  }
-  port_ = ntohs(address.sin_port);
+  const LoopbackListener listener = listenOnLoopback(0);
+  listener_ = listener.socket;
+  port_ = listener.port;
   // Connections that are never accepted fill the queue; Linux then drops further SYNs.
-  for (int& queued : queued_) {
-    queued = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    ::connect(queued, reinterpret_cast<sockaddr*>(&address), sizeof address);
-  }
+  for (int& queued : queued_)
+    queued = startConnecting(port_);
   std::this_thread::sleep_for(std::chrono::milliseconds(50));
 }
 
