@@ -25,7 +25,7 @@ inline const Endpoint kSignIn{"/sign/", &A::accountAddress, {}};
 inline const Endpoint kRegister{
     "/ZC/",
     &A::accountAddress,
-    {"password1", "QQ", "Fullname", "account", "Referee", "problem", "Answer", "type"}};
+    {"password1", "QQ", "Fullname", "account", "Referee", "problem", "Answer", "type=1"}};
 inline const Endpoint kChangePassword{"/xg_mm/", &A::accountAddress, {"w", "p"}};
 inline const Endpoint kChangeProfile{"/xg_zl/", &A::accountAddress, {"w", "q", "z", "f"}};
 inline const Endpoint kChangeSecurity{"/xg_aq/", &A::accountAddress, {"w", "xt", "w1"}};

@@ -7,8 +7,9 @@
 
 namespace verdomo {
 
-// Creates `file`, which must not exist yet, writes `bytes` to it and flushes them to the disk.
-// On failure nothing is left behind, except a file that was already there, which stays as it is.
+// Creates `file`, readable by its owner only, which must not exist yet, writes `bytes` to it and
+// flushes them to the disk. On failure nothing is left behind, except a file that was already
+// there, which stays as it is.
 bool writeNewFileDurably(const std::filesystem::path& file, std::string_view bytes);
 
 }  // namespace verdomo

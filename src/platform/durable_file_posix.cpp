@@ -21,7 +21,7 @@ bool writeAll(int descriptor, std::string_view bytes) {
 }  // namespace
 
 bool writeNewFileDurably(const std::filesystem::path& file, std::string_view bytes) {
-  const int descriptor = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  const int descriptor = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
   if (descriptor < 0) return false;
   bool written = writeAll(descriptor, bytes) && ::fsync(descriptor) == 0;
   written = ::close(descriptor) == 0 && written;

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "api/gbk_text.h"
+#include "platform/file_operations.h"
 #include "platform/native_path.h"
 #include "store/error_output.h"
 #include "store/level_path.h"
@@ -24,7 +25,10 @@ bool TableStore::createDatabase(std::string_view baseFolder, std::string_view na
   // The folders above are made too: a user data folder, unlike a drive's root, may not exist
   // before the first start.
   std::error_code ignored;
-  return fs::create_directories(nativePath(joinPath(baseFolder, name)), ignored);
+  const fs::path folder = nativePath(joinPath(baseFolder, name));
+  if (!fs::create_directories(folder, ignored)) return false;
+  restrictToOwner(folder);  // the store may hold a remembered password
+  return true;
 }
 
 bool TableStore::openDatabase(std::string_view baseFolder, std::string_view name) {

@@ -1,0 +1,47 @@
+#pragma once
+// The client's first window: sign-in, registration and the password-recovery hint. Start-up
+// runs on it before it is shown.
+
+#include <QDialog>
+#include <memory>
+
+#include "app/app_context.h"
+
+class QLineEdit;
+class QTimer;
+
+namespace Ui {
+class LoginWindow;
+}
+
+namespace verdomo {
+
+class LoginWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit LoginWindow(AppContext& context, QWidget* parent = nullptr);
+  ~LoginWindow() override;
+
+  QLineEdit* userNameBox() const;
+  QLineEdit* passwordBox() const;
+  // The leftover sweep's timer (`时钟1`): 100 ms from start-up until the sign-in, then stopped.
+  QTimer* sweepTimer() const { return sweepTimer_; }
+
+  void signIn();
+  void openRegistration();
+  void showRecoveryHint();
+
+ signals:
+  // The notice of an accepted sign-in was closed: the main window takes over.
+  void signedIn();
+
+ private:
+  void sweepLeftovers();
+
+  std::unique_ptr<Ui::LoginWindow> ui_;
+  AppContext& context_;
+  QTimer* sweepTimer_;
+};
+
+}  // namespace verdomo

@@ -1,0 +1,35 @@
+#pragma once
+// The process-wide record of the session: addresses, credentials and the account facts of the
+// sign-in. Written on the UI thread only, before the workers that read it start.
+
+#include "api/request_url.h"
+#include "api/service_address.h"
+#include "platform/gbk_codec.h"
+
+namespace verdomo {
+
+inline constexpr std::string_view kClientVersion = "1.6";
+
+struct SessionState {
+  GbkText clientVersion;
+  GbkText executableName;
+  GbkText updateHost;
+  GbkText storeDirectory;
+  GbkText serverHost;
+  ServiceAddresses addresses;
+
+  GbkText userName;
+  GbkText password;
+  GbkText balance;
+  GbkText withdrawable;
+  GbkText securityQuestion;
+  GbkText contactQq;
+  GbkText realName;
+  GbkText alipayAccount;
+  GbkText noticeText;
+  GbkText supportQq;
+
+  Credentials credentials() const { return {userName, password}; }
+};
+
+}  // namespace verdomo

@@ -1,0 +1,87 @@
+#include "app/start_up.h"
+
+#include <QLineEdit>
+#include <QTimer>
+#include <filesystem>
+
+#include "api/gbk_text.h"
+#include "app/app_context.h"
+#include "app/login_window.h"
+#include "app/remembered_sign_in.h"
+#include "app/sign_in.h"
+#include "app/start_up_steps.h"
+#include "platform/file_operations.h"
+#include "platform/native_path.h"
+#include "platform/process.h"
+#include "ui/dialogs.h"
+#include "ui/event_loop_pause.h"
+#include "ui/gbk_qt.h"
+#include "ui/requester.h"
+#include "update/update_window.h"
+
+namespace verdomo {
+namespace {
+
+using namespace verdomo::literals;
+
+constexpr int kSweepPeriodMs = 100;
+constexpr int kCleanupPasses = 10;
+
+// The published version differs: move our executable aside (it lands in the current directory,
+// which is the run directory when the client is started normally) and hand over to the update.
+StartUpOutcome takeUpdatePath(LoginWindow& window, AppContext& context, Pause& pause) {
+  const std::string_view executable = context.session.executableName;
+  if (!moveFile(runDirectory() / nativePath(executable), movedExecutable(".", executable))) {
+    context.dialogs.inform(&window, "自动更新失败，请前往官网重新下载"_gbk);
+    window.close();
+    return StartUpOutcome::UpdateFailed;
+  }
+  deleteFile(runDirectory() / "ostrel.zip");
+  pause.pause(1000);
+  UpdateWindow update(&window);
+  update.exec();
+  return StartUpOutcome::UpdateStarted;
+}
+
+void prefillLoginBoxes(LoginWindow& window, const LoginPrefill& prefill) {
+  if (prefill.action == LoginPrefill::Action::Leave) return;
+  window.userNameBox()->setText(fromGbk(prefill.userName));
+  window.passwordBox()->setText(fromGbk(prefill.password));
+}
+
+// Signs in with whatever the boxes hold only to learn the support QQ; this signs nobody in.
+void fetchSupportQq(LoginWindow& window, SessionState& session, UiRequester& requester) {
+  const GbkText reply = requester.getText(signInUrl(
+      session.addresses, toGbk(window.userNameBox()->text()), toGbk(window.passwordBox()->text())));
+  const std::vector<GbkText> fields = splitFields(reply, "|");
+  if (fields.size() >= kSignInFields) session.supportQq = fields[9];
+}
+
+}  // namespace
+
+StartUpOutcome startUp(LoginWindow& window, AppContext& context) {
+  SessionState& session = context.session;
+  UiRequester requester;
+  EventLoopPause pause(context.pacing);
+  window.sweepTimer()->start(kSweepPeriodMs);
+  session.clientVersion = GbkText(kClientVersion);
+  session.executableName = utf8ToGbk(executableFileName().string());
+  for (int pass = 0; pass < kCleanupPasses; ++pass) {
+    deleteUpdateLeftovers(runDirectory(), session.executableName);
+  }
+  session.updateHost = utf8ToGbk(context.config.updateHost);
+  const GbkText updateInfo = requester.getText(updateInfoUrl(session.updateHost));
+  if (publishedVersionDiffers(updateInfo, session.clientVersion)) {
+    return takeUpdatePath(window, context, pause);
+  }
+  session.storeDirectory = utf8ToGbk(context.config.storeDir);
+  TableStore store(pause);
+  setUpCredentialStore(store, session.storeDirectory);
+  session.serverHost = utf8ToGbk(context.config.serverHost);
+  session.addresses = buildServiceAddresses(session.serverHost, context.config.portOffset);
+  prefillLoginBoxes(window, readRememberedSignIn(store));
+  fetchSupportQq(window, session, requester);
+  return StartUpOutcome::ShowLogin;
+}
+
+}  // namespace verdomo

@@ -1,0 +1,15 @@
+#pragma once
+// Text conversion at the Qt boundary: controls hold QStrings, the core GBK bytes. A character
+// GBK cannot hold becomes "?", as the Windows code page conversion does.
+
+#include <QString>
+#include <string_view>
+
+#include "platform/gbk_codec.h"
+
+namespace verdomo {
+
+QString fromGbk(std::string_view gbk);
+GbkText toGbk(const QString& text);
+
+}  // namespace verdomo
