@@ -2,6 +2,8 @@
 // What the windows and handlers of the client are given: built once in main() and passed in, so
 // a test can build its own with a scripted server, a recording Dialogs and fast pacing.
 
+#include <filesystem>
+
 #include "api/clock.h"
 #include "api/pause.h"
 #include "app/app_config.h"
@@ -11,8 +13,15 @@ namespace verdomo {
 
 class Dialogs;
 
+// Where the running program lies: the platform's answer in production, a test folder in tests.
+struct ProgramLocation {
+  std::filesystem::path runDirectory;
+  std::filesystem::path executableName;
+};
+
 struct AppContext {
   AppConfig config;
+  ProgramLocation program;
   SessionState& session;
   Dialogs& dialogs;
   const Clock& clock;

@@ -9,7 +9,6 @@
 #include "app/sign_in.h"
 #include "app/start_up_steps.h"
 #include "platform/file_operations.h"
-#include "platform/process.h"
 #include "ui/accessible_names.h"
 #include "ui/dialogs.h"
 #include "ui/event_loop_pause.h"
@@ -108,7 +107,7 @@ void LoginWindow::showRecoveryHint() {
 }
 
 void LoginWindow::sweepLeftovers() {
-  deleteFile(movedExecutable(runDirectory(), context_.session.executableName));
+  deleteFile(movedExecutable(context_.program.runDirectory, context_.session.executableName));
 }
 
 }  // namespace verdomo

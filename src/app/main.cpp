@@ -6,6 +6,7 @@
 #include "app/app_context.h"
 #include "app/login_window.h"
 #include "app/start_up.h"
+#include "platform/process.h"
 #include "ui/dialogs.h"
 #include "ui/look.h"
 
@@ -23,7 +24,8 @@ int main(int argc, char* argv[]) {
   SessionState session;
   MessageBoxDialogs dialogs;
   SystemClock clock;
-  AppContext context{commandLine.config, session, dialogs, clock, Pacing{}};
+  AppContext context{commandLine.config, {runDirectory(), executableFileName()}, session, dialogs,
+                     clock, Pacing{}};
 
   LoginWindow login(context);
   if (startUp(login, context) != StartUpOutcome::ShowLogin) return 0;

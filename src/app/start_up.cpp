@@ -12,7 +12,6 @@
 #include "app/start_up_steps.h"
 #include "platform/file_operations.h"
 #include "platform/native_path.h"
-#include "platform/process.h"
 #include "ui/dialogs.h"
 #include "ui/event_loop_pause.h"
 #include "ui/gbk_qt.h"
@@ -27,16 +26,17 @@ using namespace verdomo::literals;
 constexpr int kSweepPeriodMs = 100;
 constexpr int kCleanupPasses = 10;
 
-// The published version differs: move our executable aside (it lands in the current directory,
-// which is the run directory when the client is started normally) and hand over to the update.
+// The published version differs: move our executable aside, next to itself, where the leftover
+// sweep of the next start finds it, and hand over to the update.
 StartUpOutcome takeUpdatePath(LoginWindow& window, AppContext& context, Pause& pause) {
+  const std::filesystem::path& folder = context.program.runDirectory;
   const std::string_view executable = context.session.executableName;
-  if (!moveFile(runDirectory() / nativePath(executable), movedExecutable(".", executable))) {
+  if (!moveFile(folder / nativePath(executable), movedExecutable(folder, executable))) {
     context.dialogs.inform(&window, "自动更新失败，请前往官网重新下载"_gbk);
     window.close();
     return StartUpOutcome::UpdateFailed;
   }
-  deleteFile(runDirectory() / "ostrel.zip");
+  deleteFile(folder / "ostrel.zip");
   pause.pause(1000);
   UpdateWindow update(&window);
   update.exec();
@@ -65,9 +65,9 @@ StartUpOutcome startUp(LoginWindow& window, AppContext& context) {
   EventLoopPause pause(context.pacing);
   window.sweepTimer()->start(kSweepPeriodMs);
   session.clientVersion = GbkText(kClientVersion);
-  session.executableName = utf8ToGbk(executableFileName().string());
+  session.executableName = utf8ToGbk(context.program.executableName.string());
   for (int pass = 0; pass < kCleanupPasses; ++pass) {
-    deleteUpdateLeftovers(runDirectory(), session.executableName);
+    deleteUpdateLeftovers(context.program.runDirectory, session.executableName);
   }
   session.updateHost = utf8ToGbk(context.config.updateHost);
   const GbkText updateInfo = requester.getText(updateInfoUrl(session.updateHost));
