@@ -1,0 +1,22 @@
+#pragma once
+// What happens on the platform while nobody asks: SMS arrive, card suppliers carry out send
+// orders, QR payments come in and numbers held too long go back to the pool. The platform
+// catches up with the clock before it answers each request.
+
+#include <chrono>
+
+#include "sim/platform/platform_state.h"
+
+namespace verdomo::sim {
+
+// A number goes back to the pool this long after its take.
+inline constexpr std::chrono::minutes kHoldLimit{20};
+// A QR payment is taken as paid this long after the code was made.
+inline constexpr std::chrono::seconds kQrPaymentTime{60};
+
+void catchUp(PlatformState& state);
+
+// The SMS the project's service sends, with a fresh code.
+GbkText serviceSms(const Project& project, std::mt19937& random);
+
+}  // namespace verdomo::sim
