@@ -3,6 +3,7 @@
 // a test can build its own with a scripted server, a recording Dialogs and fast pacing.
 
 #include <filesystem>
+#include <functional>
 
 #include "api/clock.h"
 #include "api/pause.h"
@@ -26,6 +27,8 @@ struct AppContext {
   Dialogs& dialogs;
   const Clock& clock;
   Pacing pacing;
+  // Ends the client at once, workers included; tests put a recorder here.
+  std::function<void()> endClient;
 };
 
 }  // namespace verdomo

@@ -1,10 +1,12 @@
 // The Verdomo desktop client.
 #include <QApplication>
 #include <cstdio>
+#include <memory>
 
 #include "app/app_config.h"
 #include "app/app_context.h"
 #include "app/login_window.h"
+#include "app/main_window.h"
 #include "app/start_up.h"
 #include "platform/process.h"
 #include "ui/dialogs.h"
@@ -24,13 +26,22 @@ int main(int argc, char* argv[]) {
   SessionState session;
   MessageBoxDialogs dialogs;
   SystemClock clock;
-  AppContext context{commandLine.config, {runDirectory(), executableFileName()}, session, dialogs,
-                     clock, Pacing{}};
+  AppContext context{commandLine.config,
+                     {runDirectory(), executableFileName()},
+                     session,
+                     dialogs,
+                     clock,
+                     Pacing{},
+                     [] { endOwnProcess(); }};
 
-  LoginWindow login(context);
-  if (startUp(login, context) != StartUpOutcome::ShowLogin) return 0;
-  // Until the main window exists, the flow ends when the notice of a sign-in is closed.
-  QObject::connect(&login, &LoginWindow::signedIn, &application, &QApplication::quit);
-  login.show();
+  // The main window destroys the login window when it is first shown.
+  auto* login = new LoginWindow(context);
+  if (startUp(*login, context) != StartUpOutcome::ShowLogin) return 0;
+  std::unique_ptr<MainWindow> mainWindow;
+  QObject::connect(login, &LoginWindow::signedIn, [&] {
+    mainWindow = std::make_unique<MainWindow>(context, login);
+    mainWindow->show();
+  });
+  login->show();
   return application.exec();
 }

@@ -29,6 +29,9 @@ struct SessionState {
   GbkText noticeText;
   GbkText supportQq;
 
+  // Process-wide values of the features, kept beside the account facts.
+  GbkText receiveLoopFlag;  // "1" leaves out numbers already used for the project, "2" allows them
+
   Credentials credentials() const { return {userName, password}; }
 };
 

@@ -1,0 +1,28 @@
+#pragma once
+// The "个人信息" window: contact QQ number, legal name and Alipay account, confirmed by the
+// security answer.
+
+#include <QDialog>
+#include <memory>
+
+#include "app/app_context.h"
+
+namespace Ui {
+class ProfileWindow;
+}
+
+namespace verdomo {
+
+class ProfileWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit ProfileWindow(AppContext& context, QWidget* parent = nullptr);
+  ~ProfileWindow() override;
+
+ private:
+  std::unique_ptr<Ui::ProfileWindow> ui_;
+  [[maybe_unused]] AppContext& context_;  // for the handlers that come with the feature
+};
+
+}  // namespace verdomo

@@ -1,0 +1,32 @@
+#include "funds/referral_records_page.h"
+
+#include <QRegularExpressionValidator>
+#include <QTreeWidget>
+#include <array>
+
+#include "ui/accessible_names.h"
+#include "ui_referral_records_page.h"
+
+namespace verdomo {
+namespace {
+
+// Column widths in column order: 序号, 项目ID, 名称, 手机号码, 价格, 时间, 短信内容.
+constexpr std::array kRecordColumns{90, 90, 200, 130, 50, 130, 300};
+
+}  // namespace
+
+ReferralRecordsPage::ReferralRecordsPage(AppContext& context, QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::ReferralRecordsPage>()), context_(context) {
+  ui_->setupUi(this);
+  for (std::size_t column = 0; column < kRecordColumns.size(); ++column) {
+    ui_->超级列表框_推荐人明细->setColumnWidth(static_cast<int>(column), kRecordColumns[column]);
+  }
+  // The box takes whole numbers only.
+  ui_->编辑框_推荐人明细_搜索->setValidator(new QRegularExpressionValidator(
+      QRegularExpression(QStringLiteral("[0-9]*")), ui_->编辑框_推荐人明细_搜索));
+  nameControlsByLabels(this);
+}
+
+ReferralRecordsPage::~ReferralRecordsPage() = default;
+
+}  // namespace verdomo

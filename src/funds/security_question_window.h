@@ -1,0 +1,27 @@
+#pragma once
+// The "安全设置" window: a new security question and answer, confirmed by the current answer.
+
+#include <QDialog>
+#include <memory>
+
+#include "app/app_context.h"
+
+namespace Ui {
+class SecurityQuestionWindow;
+}
+
+namespace verdomo {
+
+class SecurityQuestionWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit SecurityQuestionWindow(AppContext& context, QWidget* parent = nullptr);
+  ~SecurityQuestionWindow() override;
+
+ private:
+  std::unique_ptr<Ui::SecurityQuestionWindow> ui_;
+  [[maybe_unused]] AppContext& context_;  // for the handlers that come with the feature
+};
+
+}  // namespace verdomo

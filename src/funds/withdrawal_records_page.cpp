@@ -1,0 +1,28 @@
+#include "funds/withdrawal_records_page.h"
+
+#include <QTreeWidget>
+#include <array>
+
+#include "ui/accessible_names.h"
+#include "ui_withdrawal_records_page.h"
+
+namespace verdomo {
+namespace {
+
+// Column widths in column order: 序号, 姓名, 账户, 金额, 申请提现时间, 处理结果.
+constexpr std::array kWithdrawalColumns{100, 100, 150, 100, 230, 300};
+
+}  // namespace
+
+WithdrawalRecordsPage::WithdrawalRecordsPage(AppContext& context, QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::WithdrawalRecordsPage>()), context_(context) {
+  ui_->setupUi(this);
+  for (std::size_t column = 0; column < kWithdrawalColumns.size(); ++column) {
+    ui_->超级列表框_提现明细->setColumnWidth(static_cast<int>(column), kWithdrawalColumns[column]);
+  }
+  nameControlsByLabels(this);
+}
+
+WithdrawalRecordsPage::~WithdrawalRecordsPage() = default;
+
+}  // namespace verdomo

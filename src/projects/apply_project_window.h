@@ -1,0 +1,27 @@
+#pragma once
+// The "申请项目" window: proposes a new receive or send project to the platform for review.
+
+#include <QDialog>
+#include <memory>
+
+#include "app/app_context.h"
+
+namespace Ui {
+class ApplyProjectWindow;
+}
+
+namespace verdomo {
+
+class ApplyProjectWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit ApplyProjectWindow(AppContext& context, QWidget* parent = nullptr);
+  ~ApplyProjectWindow() override;
+
+ private:
+  std::unique_ptr<Ui::ApplyProjectWindow> ui_;
+  [[maybe_unused]] AppContext& context_;  // for the handlers that come with the feature
+};
+
+}  // namespace verdomo
