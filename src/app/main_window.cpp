@@ -143,7 +143,7 @@ void MainWindow::onFirstActivated() {
   fillStatusBar();
   ui_->高级选择夹1->tabBar()->hide();  // the large buttons navigate, never the tabs
   fillRegionLists();
-  context_.session.receiveLoopFlag = "1";
+  context_.session.receiveLoopFlag = GbkText("1");  // leave out numbers already used
   ui_->超级按钮_收短信->setFocus();
 }
 
