@@ -59,11 +59,14 @@ int MainWindow::currentPage() const {
 
 void MainWindow::addPages() {
   QTabWidget* pages = ui_->高级选择夹1;
-  pages->addTab(new ProjectListPage(context_, pages), QStringLiteral("项目列表"));
+  projectListPage_ = new ProjectListPage(context_, pages);
+  receivePage_ = new ReceivePage(context_, pages);
+  sendPage_ = new SendPage(context_, pages);
+  pages->addTab(projectListPage_, QStringLiteral("项目列表"));
   pages->addTab(new QWidget(pages), QString());
   pages->addTab(new DockingPage(context_, pages), QStringLiteral("专属对接"));
-  pages->addTab(new ReceivePage(context_, pages), QStringLiteral("取号"));
-  pages->addTab(new SendPage(context_, pages), QStringLiteral("发短信"));
+  pages->addTab(receivePage_, QStringLiteral("取号"));
+  pages->addTab(sendPage_, QStringLiteral("发短信"));
   pages->addTab(new SmsRecordsPage(context_, pages), QStringLiteral("短信明细"));
   pages->addTab(new WithdrawalRecordsPage(context_, pages), QStringLiteral("提现记录"));
   pages->addTab(new ReferralRecordsPage(context_, pages), QStringLiteral("推荐人明细"));
@@ -87,13 +90,17 @@ void MainWindow::setUpButtons() {
   // when they are selected this way.
   const std::pair<QToolButton*, int> pageButtons[] = {{ui_->超级按钮_收短信, kReceivePage},
                                                       {ui_->超级按钮_发短信, kSendPage},
-                                                      {ui_->超级按钮_项目列表, kProjectListPage},
                                                       {ui_->超级按钮_专属对接, kDockingPage},
                                                       {ui_->超级按钮_公开对接, kPublicDockingPage}};
   for (const auto& [button, page] : pageButtons) {
     connect(button, &QToolButton::clicked, this,
             [this, button = button, page = page] { selectPage(page, button); });
   }
+  connect(ui_->超级按钮_项目列表, &QToolButton::clicked, this, [this] {
+    ui_->高级选择夹1->setCurrentIndex(kProjectListPage);
+    projectListPage_->refreshCatalogue();
+    ui_->超级按钮_项目列表->setFocus();
+  });
   connect(ui_->超级按钮_安全中心, &QToolButton::clicked, this,
           [this] { securityMenu_->popup(mapToGlobal(rect().center())); });
   connect(ui_->超级按钮_启动服务5, &QToolButton::clicked, this,
@@ -145,6 +152,8 @@ void MainWindow::onFirstActivated() {
   fillRegionLists();
   context_.session.receiveLoopFlag = GbkText("1");  // leave out numbers already used
   ui_->超级按钮_收短信->setFocus();
+  receivePage_->startFavouritesWorker();
+  sendPage_->startFavouritesWorker();
 }
 
 void MainWindow::fillStatusBar() {

@@ -19,6 +19,10 @@ class MainWindow;
 
 namespace verdomo {
 
+class ProjectListPage;
+class ReceivePage;
+class SendPage;
+
 // Page indexes of the page control `高级选择夹1`.
 enum Page : int {
   kProjectListPage = 0,
@@ -70,6 +74,9 @@ class MainWindow : public QMainWindow {
   std::array<QLabel*, 5> statusParts_{};
   QMenu* securityMenu_ = nullptr;
   QMenu* fundsMenu_ = nullptr;
+  ProjectListPage* projectListPage_ = nullptr;
+  ReceivePage* receivePage_ = nullptr;
+  SendPage* sendPage_ = nullptr;
   bool activated_ = false;
 };
 

@@ -30,7 +30,8 @@ struct SessionState {
   GbkText supportQq;
 
   // Process-wide values of the features, kept beside the account facts.
-  GbkText receiveLoopFlag;  // "1" leaves out numbers already used for the project, "2" allows them
+  GbkText receiveLoopFlag;   // "1" leaves out numbers already used for the project, "2" allows them
+  GbkText sendProjectLines;  // full names of the send projects last loaded, each with CR LF
 
   Credentials credentials() const { return {userName, password}; }
 };

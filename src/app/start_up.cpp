@@ -27,8 +27,12 @@ constexpr int kSweepPeriodMs = 100;
 constexpr int kCleanupPasses = 10;
 
 // The published version differs: move our executable aside, next to itself, where the leftover
-// sweep of the next start finds it, and hand over to the update.
+// sweep of the next start finds it, and hand over to the update, which puts it back when the
+// update fails.
 StartUpOutcome takeUpdatePath(LoginWindow& window, AppContext& context, Pause& pause) {
+  // The sweep is for the executable an earlier run left; here it would delete ours while the
+  // update may still need to put it back (where a running program's file can be deleted).
+  window.sweepTimer()->stop();
   const std::filesystem::path& folder = context.program.runDirectory;
   const std::string_view executable = context.session.executableName;
   if (!moveFile(folder / nativePath(executable), movedExecutable(folder, executable))) {
@@ -39,7 +43,7 @@ StartUpOutcome takeUpdatePath(LoginWindow& window, AppContext& context, Pause& p
   deleteFile(folder / "ostrel.zip");
   pause.pause(1000);
   UpdateWindow update(&window);
-  update.exec();
+  update.runUpdate(context);
   return StartUpOutcome::UpdateStarted;
 }
 

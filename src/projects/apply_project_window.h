@@ -19,9 +19,12 @@ class ApplyProjectWindow : public QDialog {
   explicit ApplyProjectWindow(AppContext& context, QWidget* parent = nullptr);
   ~ApplyProjectWindow() override;
 
+  void submitReceiveApplication();
+  void submitSendApplication();
+
  private:
   std::unique_ptr<Ui::ApplyProjectWindow> ui_;
-  [[maybe_unused]] AppContext& context_;  // for the handlers that come with the feature
+  AppContext& context_;
 };
 
 }  // namespace verdomo

@@ -1,17 +1,22 @@
 #pragma once
-// The "项目列表" page: the platform's project catalogue, its search, the favourites view and the
-// button that proposes a new project.
+// The "项目列表" page: the platform's project catalogue, its search, the favourites view with
+// adding and removing favourites, and the button that proposes a new project.
 
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 #include "app/app_context.h"
+
+class QMenu;
 
 namespace Ui {
 class ProjectListPage;
 }
 
 namespace verdomo {
+
+struct CatalogueRow;
 
 class ProjectListPage : public QWidget {
   Q_OBJECT
@@ -20,9 +25,28 @@ class ProjectListPage : public QWidget {
   explicit ProjectListPage(AppContext& context, QWidget* parent = nullptr);
   ~ProjectListPage() override;
 
+  void refreshCatalogue();
+  void searchCatalogue();
+  // Offers "收藏(S)" or, while the favourites are shown, "取消收藏(A)", for a project of ID
+  // 1000 or more.
+  void showProjectMenu(const QPoint& globalPosition);
+  void addFavourite();
+  void removeFavourite();
+  void toggleFavouritesView();
+
+  QMenu* addFavouriteMenu() const { return addMenu_; }
+  QMenu* removeFavouriteMenu() const { return removeMenu_; }
+
  private:
+  void loadCatalogue(const GbkText& searchText);
+  void showFavouritesInCatalogue();
+  void showRows(const std::vector<CatalogueRow>& rows);
+  GbkText selectedCell(int column) const;
+
   std::unique_ptr<Ui::ProjectListPage> ui_;
-  [[maybe_unused]] AppContext& context_;  // for the handlers that come with the feature
+  AppContext& context_;
+  QMenu* addMenu_;
+  QMenu* removeMenu_;
 };
 
 }  // namespace verdomo

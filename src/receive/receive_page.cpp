@@ -3,6 +3,7 @@
 #include <QTreeWidget>
 #include <array>
 
+#include "projects/favourites_ports.h"
 #include "ui/accessible_names.h"
 #include "ui_receive_page.h"
 
@@ -25,8 +26,13 @@ ReceivePage::ReceivePage(AppContext& context, QWidget* parent)
   ui_->超级列表框_取码_列表框->setColumnHidden(6, true);
   ui_->超级列表框_取码_列表框->setColumnHidden(7, true);
   nameControlsByLabels(this);
+  connect(ui_->按钮_取号刷新, &QPushButton::clicked, this, &ReceivePage::startFavouritesWorker);
 }
 
 ReceivePage::~ReceivePage() = default;
+
+void ReceivePage::startFavouritesWorker() {
+  startReceiveFavouritesWorker(context_, window(), ui_->组合框_取号_项目列表, workers_.token());
+}
 
 }  // namespace verdomo

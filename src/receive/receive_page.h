@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/app_context.h"
+#include "ui/worker_stop.h"
 
 namespace Ui {
 class ReceivePage;
@@ -19,9 +20,13 @@ class ReceivePage : public QWidget {
   explicit ReceivePage(AppContext& context, QWidget* parent = nullptr);
   ~ReceivePage() override;
 
+  // One run of the receive favourites worker, on a thread of its own.
+  void startFavouritesWorker();
+
  private:
   std::unique_ptr<Ui::ReceivePage> ui_;
-  [[maybe_unused]] AppContext& context_;  // for the handlers that come with the feature
+  AppContext& context_;
+  WorkerStop workers_;
 };
 
 }  // namespace verdomo

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/app_context.h"
+#include "ui/worker_stop.h"
 
 namespace Ui {
 class SendPage;
@@ -19,9 +20,15 @@ class SendPage : public QWidget {
   explicit SendPage(AppContext& context, QWidget* parent = nullptr);
   ~SendPage() override;
 
+  // One run of the send favourites worker, on a thread of its own.
+  void startFavouritesWorker();
+  // The user picked a send project: offer the sender numbers of its line.
+  void fillSenderNumbers();
+
  private:
   std::unique_ptr<Ui::SendPage> ui_;
-  [[maybe_unused]] AppContext& context_;  // for the handlers that come with the feature
+  AppContext& context_;
+  WorkerStop workers_;
 };
 
 }  // namespace verdomo

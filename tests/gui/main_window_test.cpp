@@ -79,6 +79,15 @@ TEST_F(MainWindowTest, FirstActivationFillsTheStatusBarAndTheRegionLists) {
   EXPECT_TRUE(window->windowTitle().startsWith("Verdomo客户端      官网"));
   EXPECT_TRUE(window->windowTitle().endsWith(" 客服QQ：800900"));
   EXPECT_EQ(session.receiveLoopFlag, "1");
+  // Both favourites workers run at the first activation; without a platform they leave their
+  // placeholders, and the window comes back enabled with the focus where it was put.
+  auto* receiveProjects = window->findChild<QComboBox*>("组合框_取号_项目列表");
+  auto* sendProjects = window->findChild<QComboBox*>("组合框_发短信_项目列表");
+  ASSERT_TRUE(waitUntil([&] {
+    return receiveProjects->count() == 1 && sendProjects->count() == 1 && window->isEnabled();
+  }));
+  EXPECT_TRUE(receiveProjects->itemText(0).startsWith("您未收藏[短信项目]"));
+  EXPECT_TRUE(sendProjects->itemText(0).startsWith("您未收藏[发短信项目]"));
   EXPECT_EQ(window->focusWidget(), button("超级按钮_收短信"));
 
   for (const char* name : {"组合框_地区", "组合框_地区1"}) {

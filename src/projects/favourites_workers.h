@@ -1,0 +1,48 @@
+#pragma once
+// The two favourites workers: each run fills one page's project list from the platform's
+// favourites. They run on threads of their own and reach the window only through their port,
+// whose writes land on the UI thread; a list is always replaced whole, so two overlapping runs
+// leave one run's list, never a mix.
+
+#include <optional>
+#include <vector>
+
+#include "api/http_session.h"
+#include "api/pause.h"
+#include "api/request_url.h"
+
+namespace verdomo {
+
+class ReceiveFavouritesPort {
+ public:
+  virtual ~ReceiveFavouritesPort() = default;
+  virtual void setMainWindowEnabled(bool enabled) = 0;
+  virtual void clearProjects() = 0;
+  // Replaces the receive page's project list and selects its first item.
+  virtual void showProjects(const std::vector<GbkText>& items) = 0;
+};
+
+class SendFavouritesPort {
+ public:
+  virtual ~SendFavouritesPort() = default;
+  virtual void setMainWindowEnabled(bool enabled) = 0;
+  virtual void setSendProjectLines(const GbkText& lines) = 0;
+  virtual void clearProjects() = 0;
+  // Replaces the send page's project list and, when given, its sender numbers; selects the
+  // first item of both.
+  virtual void showProjects(const std::vector<GbkText>& items,
+                            const std::optional<std::vector<GbkText>>& senderNumbers) = 0;
+};
+
+// Whose favourites to ask for, and where.
+struct FavouritesRequest {
+  ServiceAddresses addresses;
+  Credentials credentials;
+};
+
+void runReceiveFavourites(HttpSession& session, Pause& pause, const FavouritesRequest& request,
+                          ReceiveFavouritesPort& port);
+void runSendFavourites(HttpSession& session, Pause& pause, const FavouritesRequest& request,
+                       SendFavouritesPort& port);
+
+}  // namespace verdomo

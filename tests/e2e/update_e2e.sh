@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Self-update with the real client and the real simulator on a virtual display. The update host
+# publishes 1.7 and serves a package, made with zip, whose executable is a small script that
+# notes where it was started. A copy of the client in a folder of its own shows the update
+# window, downloads and unpacks the package into that folder, starts the new executable and
+# ends. Then a later start of a client in that folder removes an executable an update moved
+# aside. Run under xvfb-run (ctest does); arguments: client, simulator, screenshot folder.
+set -euo pipefail
+client=$1 simulator=$2 shots=$3
+
+work=$(mktemp -d)
+cleanup() {
+  kill "${client_pid:-}" "${second_pid:-}" "${simulator_pid:-}" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAILED: $*" >&2
+  import -window root "$shots/update_failure.png" 2>/dev/null || true
+  echo "--- simulator requests:" >&2
+  cat "$work/requests.log" >&2 || true
+  echo "--- client output:" >&2
+  cat "$work/client.out" >&2 || true
+  exit 1
+}
+# Waits up to $1 tenths of a second for the command that follows to succeed.
+wait_for() {
+  local tenths=$1
+  shift
+  for _ in $(seq "$tenths"); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  "$@"
+}
+
+run="$work/run"
+mkdir -p "$run" "$work/package" "$work/elsewhere"
+cp "$client" "$run/verdomo"
+
+# The new client: not marked executable in the package, so the update has to mark it.
+printf '#!/bin/sh\npwd > started.txt\n' >"$work/package/verdomo"
+chmod 644 "$work/package/verdomo"
+echo "Verdomo 1.7" >"$work/package/readme.txt"
+(cd "$work/package" && zip -q "$work/ostrel.zip" verdomo readme.txt)
+
+offset=$((21000 + RANDOM % 5000))
+update_port=$((offset + 79))
+segment_port=$((offset + 443))
+"$simulator" --port-offset "$offset" --update-port "$update_port" --segment-port "$segment_port" \
+  --published-version 1.7 --package "$work/ostrel.zip" \
+  --request-log "$work/requests.log" >"$work/simulator.out" 2>&1 &
+simulator_pid=$!
+wait_for 100 grep -q "127.0.0.1" "$work/simulator.out" || fail "the simulator did not start"
+sleep 0.3
+
+# Started from another current directory: the update still lands beside the executable.
+(cd "$work/elsewhere" && exec "$run/verdomo" --server-host 127.0.0.1 --port-offset "$offset" \
+  --update-host "127.0.0.1:$update_port" --store-dir "$work/store") >"$work/client.out" 2>&1 &
+client_pid=$!
+
+xdotool search --sync --onlyvisible --name '用户端更新' >/dev/null || fail "no update window"
+import -window root "$shots/update_window.png"
+wait_for 300 bash -c "! kill -0 $client_pid 2>/dev/null" || fail "the old client did not end"
+wait "$client_pid" || fail "the old client ended with status $?"
+client_pid=
+
+wait_for 100 test -s "$run/started.txt" || fail "the new executable was not started"
+[ "$(cat "$run/started.txt")" = "$run" ] || fail "the new executable ran in $(cat "$run/started.txt")"
+cmp -s "$run/verdomo" "$work/package/verdomo" || fail "the executable was not replaced"
+[ -x "$run/verdomo" ] || fail "the new executable is not executable"
+[ "$(cat "$run/readme.txt")" = "Verdomo 1.7" ] || fail "the package was not unpacked"
+[ ! -e "$run/用户端.zip" ] || fail "the package was not deleted"
+[ -z "$(ls -A "$work/elsewhere")" ] || fail "the update wrote into the current directory"
+# This system lets the update delete the old executable while it still runs.
+[ ! -e "$run/verdomo.gx" ] || fail "the old executable is still there"
+grep -q "/ostrel.zip" "$work/requests.log" || fail "no package request"
+
+# Where the old executable could not be deleted during the update (Windows keeps a running
+# program's file), the next start removes it. A real client stands in the folder again, with
+# such a leftover beside it; its update host is unreachable, which is no update.
+cp "$client" "$run/verdomo"
+echo "old client" >"$run/verdomo.gx"
+"$run/verdomo" --server-host 127.0.0.1 --port-offset "$offset" --update-host "127.0.0.1:1" \
+  --store-dir "$work/store" >>"$work/client.out" 2>&1 &
+second_pid=$!
+xdotool search --sync --onlyvisible --name '^Verdomo$' >/dev/null || fail "no login window"
+[ ! -e "$run/verdomo.gx" ] || fail "the next start did not remove the moved executable"
+import -window root "$shots/update_next_start.png"
+echo "1 passed, 0 failed"

@@ -1,0 +1,175 @@
+#include "update/package_extraction.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/native_path.h"
+#include "support/case_name.h"
+#include "support/gbk_test_text.h"
+#include "support/temporary_folder.h"
+#include "unit/update/package_files.h"
+
+namespace verdomo::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kExecutable = "verdomo-client";
+
+class PackageExtraction : public testing::Test {
+ protected:
+  PackageExtraction() { fs::create_directories(run()); }
+
+  fs::path run() const { return folder.path() / "run"; }
+  fs::path package() const { return run() / "package.zip"; }
+
+  ExtractionResult extract() { return extractPackage(package(), run(), kExecutable); }
+
+  TemporaryFolder folder;
+};
+
+TEST_F(PackageExtraction, InstallsEveryFileAndFolderAndMarksTheExecutable) {
+  writeFile(run() / "readme.txt", "old notes");
+  ASSERT_NO_FATAL_FAILURE(makeZip(package(),
+                                  {{"data/", ""},
+                                   {"data/skin/look.bin", std::string(50000, 'k')},
+                                   {"readme.txt", "new notes"},
+                                   {kExecutable, markerScript("started")}},
+                                  Compression::Deflated));
+  const ExtractionResult result = extract();
+  EXPECT_TRUE(result.installed);
+  EXPECT_EQ(gbkToUtf8(result.failure), "");
+  EXPECT_EQ(readFile(run() / "readme.txt"), "new notes");
+  EXPECT_EQ(readFile(run() / "data/skin/look.bin"), std::string(50000, 'k'));
+  EXPECT_EQ(readFile(run() / kExecutable), markerScript("started"));
+  EXPECT_NE(fs::status(run() / kExecutable).permissions() & fs::perms::owner_exec, fs::perms::none);
+  EXPECT_EQ(fs::status(run() / "readme.txt").permissions() & fs::perms::owner_exec,
+            fs::perms::none);
+  // Nothing of the staging is left; the package is the caller's to delete.
+  EXPECT_EQ(treeOf(run()), (std::set<std::string>{"data", "data/skin", "data/skin/look.bin",
+                                                  "package.zip", "readme.txt", kExecutable}));
+}
+
+TEST_F(PackageExtraction, TakesWindowsNamesInTheirCodePageAndFlaggedNamesAsUtf8) {
+  ASSERT_NO_FATAL_FAILURE(
+      makeZip(package(), {{"用户端", "new client", true}, {"说明.txt", "notes", false}}));
+  const ExtractionResult result = extractPackage(package(), run(), nativePath(utf8ToGbk("用户端")));
+  EXPECT_TRUE(result.installed) << gbkToUtf8(result.failure);
+  EXPECT_EQ(readFile(run() / "用户端"), "new client");
+  EXPECT_EQ(readFile(run() / "说明.txt"), "notes");
+}
+
+struct UnsafeCase {
+  const char* name;
+  std::string entry;  // an absolute entry may point into the test's own folder
+};
+
+void PrintTo(const UnsafeCase& row, std::ostream* out) {
+  *out << row.name;
+}
+
+class UnsafeEntry : public PackageExtraction, public testing::WithParamInterface<UnsafeCase> {};
+
+TEST_P(UnsafeEntry, RefusesThePackageBeforeWritingAnything) {
+  fs::create_directories(folder.path() / "outside");
+  const std::string entry = GetParam().entry == "ABSOLUTE"
+                                ? (folder.path() / "outside/evil.txt").string()
+                                : GetParam().entry;
+  ASSERT_NO_FATAL_FAILURE(makeZip(
+      package(),
+      {{"readme.txt", "harmless, and first"}, {entry, "evil"}, {kExecutable, "new client"}}));
+  const std::set<std::string> before = treeOf(folder.path());
+  const ExtractionResult result = extract();
+  EXPECT_FALSE(result.installed);
+  EXPECT_EQ(gbkToUtf8(result.failure), "更新包含有不安全的路径 " + entry);
+  EXPECT_EQ(treeOf(folder.path()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, UnsafeEntry,
+                         testing::Values(UnsafeCase{"ParentFolder", "../evil.txt"},
+                                         UnsafeCase{"ClimbsOutOfASubfolder", "sub/../../evil.txt"},
+                                         UnsafeCase{"ParentAsTheWholeName", "sub/.."},
+                                         UnsafeCase{"Absolute", "ABSOLUTE"},
+                                         UnsafeCase{"DriveLetter", "C:/evil.txt"},
+                                         UnsafeCase{"Backslash", "..\\evil.txt"}),
+                         caseName<UnsafeCase>);
+
+TEST(EntryNames, AllowDotsThatClimbNowhere) {
+  for (const char* name : {"a..b", "..hidden", "...", "a/./b", "dir/file..", "目录/文件"}) {
+    EXPECT_TRUE(entryNameIsSafe(name)) << name;
+  }
+  for (const char* name : {"", "..", "/x", "a/../b", "a\\b", "x:y"}) {
+    EXPECT_FALSE(entryNameIsSafe(name)) << name;
+  }
+}
+
+TEST_F(PackageExtraction, ALinkInTheFolderDoesNotCarryAnEntryOutside) {
+  fs::create_directories(folder.path() / "outside");
+  fs::create_directory_symlink(folder.path() / "outside", run() / "link");
+  ASSERT_NO_FATAL_FAILURE(
+      makeZip(package(), {{"link/evil.txt", "evil"}, {kExecutable, "new client"}}));
+  const ExtractionResult result = extract();
+  EXPECT_FALSE(result.installed);
+  EXPECT_TRUE(fs::is_empty(folder.path() / "outside"));
+  EXPECT_FALSE(fs::exists(run() / kExecutable));
+}
+
+TEST_F(PackageExtraction, APackageWithoutTheExecutableInstallsNothing) {
+  // A folder of that name is no executable either.
+  ASSERT_NO_FATAL_FAILURE(makeZip(package(), {{"readme.txt", "notes"},
+                                              {std::string(kExecutable) + "/", ""},
+                                              {"verdomo-client.exe", "for another system"}}));
+  const ExtractionResult result = extract();
+  EXPECT_FALSE(result.installed);
+  EXPECT_EQ(gbkToUtf8(result.failure), "更新包中没有用户端程序");
+  EXPECT_EQ(treeOf(run()), std::set<std::string>{"package.zip"});
+}
+
+struct DamageCase {
+  const char* name;
+  std::string (*damage)(std::string package);
+};
+
+void PrintTo(const DamageCase& row, std::ostream* out) {
+  *out << row.name;
+}
+
+class DamagedPackage : public PackageExtraction, public testing::WithParamInterface<DamageCase> {};
+
+// The readme comes first and is intact in every case: it must not be installed either.
+TEST_P(DamagedPackage, IsReportedAndInstallsNothing) {
+  ASSERT_NO_FATAL_FAILURE(
+      makeZip(package(), {{"readme.txt", "intact notes"},
+                          {kExecutable, "NEW-CLIENT-BODY " + std::string(4000, 'x')}}));
+  writeFile(package(), GetParam().damage(readFile(package())));
+  const ExtractionResult result = extract();
+  EXPECT_FALSE(result.installed);
+  EXPECT_EQ(gbkToUtf8(result.failure), "更新包已损坏");
+  EXPECT_EQ(treeOf(run()), std::set<std::string>{"package.zip"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DamagedPackage,
+    testing::Values(
+        DamageCase{"CutInHalf",
+                   [](std::string bytes) { return bytes.substr(0, bytes.size() / 2); }},
+        DamageCase{"CutBeforeTheLastBytes",
+                   [](std::string bytes) { return bytes.substr(0, bytes.size() - 10); }},
+        // The executable is stored, so its bytes stand in the file as they are: one changed
+        // byte fails its CRC.
+        DamageCase{"ChangedByteInTheExecutable",
+                   [](std::string bytes) {
+                     bytes[bytes.find("NEW-CLIENT-BODY")] = 'M';
+                     return bytes;
+                   }},
+        DamageCase{"NotAZipAtAll", [](std::string) { return std::string("<html>404</html>"); }},
+        DamageCase{"Empty", [](std::string) { return std::string(); }}),
+    caseName<DamageCase>);
+
+TEST_F(PackageExtraction, AnAbsentPackageIsReported) {
+  const ExtractionResult result = extract();
+  EXPECT_FALSE(result.installed);
+  EXPECT_EQ(gbkToUtf8(result.failure), "更新包已损坏");
+}
+
+}  // namespace
+}  // namespace verdomo::test
