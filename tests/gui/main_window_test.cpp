@@ -49,6 +49,13 @@ class MainWindowTest : public testing::Test {
     window = std::make_unique<MainWindow>(context, login);
     window->show();
     ASSERT_TRUE(waitUntil([&] { return !window->statusPart(0)->text().isEmpty(); }));
+    // The favourites workers of the first activation disable the window while they run; the
+    // tests click only once they are done.
+    auto* receiveProjects = window->findChild<QComboBox*>("组合框_取号_项目列表");
+    auto* sendProjects = window->findChild<QComboBox*>("组合框_发短信_项目列表");
+    ASSERT_TRUE(waitUntil([&] {
+      return receiveProjects->count() == 1 && sendProjects->count() == 1 && window->isEnabled();
+    }));
   }
   QToolButton* button(const char* name) const {
     return window->findChild<QToolButton*>(QString::fromUtf8(name));
