@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include "api/service_address.h"
 #include "app/developer_api_window.h"
 #include "app/main_window.h"
 #include "funds/change_password_window.h"
@@ -43,6 +44,9 @@ class MainWindowTest : public testing::Test {
     session.clientVersion = "1.6";
     session.supportQq = "800900";
     session.serverHost = "10.1.2.3";
+    // Nothing listens on the plain platform ports of this machine: the workers' requests are
+    // refused at once.
+    session.addresses = buildServiceAddresses("127.0.0.1");
   }
 
   void openWindow() {
