@@ -76,16 +76,17 @@ class SendPagePort final : public SendFavouritesPort {
       : session_(session), writes_(mainWindow, projects), senderNumbers_(senderNumbers) {}
   void setMainWindowEnabled(bool enabled) override { writes_.setMainWindowEnabled(enabled); }
   void clearProjects() override { writes_.clearProjects(); }
-  void setSendProjectLines(const GbkText& lines) override {
-    // Published whole on the UI thread, where the send page reads it.
-    writes_.post([&session = session_, lines] { session.sendProjectLines = lines; });
+  // The lines are written on the UI thread only, where the send page reads them.
+  void emptySendProjectLines() override {
+    writes_.post([&session = session_] { session.sendProjectLines.clear(); });
   }
-  void showProjects(const std::vector<GbkText>& items,
+  void showProjects(const GbkText& projectLines, const std::vector<GbkText>& items,
                     const std::optional<std::vector<GbkText>>& numbers) override {
     std::optional<QStringList> numberTexts;
     if (numbers) numberTexts = toQt(*numbers);
-    writes_.post([projects = writes_.projects(), senderNumbers = senderNumbers_,
-                  texts = toQt(items), numberTexts] {
+    writes_.post([&session = session_, projectLines, projects = writes_.projects(),
+                  senderNumbers = senderNumbers_, texts = toQt(items), numberTexts] {
+      session.sendProjectLines = projectLines;
       if (projects) replaceItems(projects, texts);
       if (!senderNumbers) return;
       if (numberTexts) {

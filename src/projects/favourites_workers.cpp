@@ -26,19 +26,19 @@ void runReceiveFavourites(HttpSession& session, Pause& pause, const FavouritesRe
 
 void runSendFavourites(HttpSession& session, Pause& pause, const FavouritesRequest& request,
                        SendFavouritesPort& port) {
-  port.setSendProjectLines({});
+  port.emptySendProjectLines();
   port.setMainWindowEnabled(false);
   pause.pause(kSettleMs);
   port.clearProjects();
   const GbkText reply = getText(
       session, requestUrl(request.addresses, request.credentials, endpoint::kSendFavourites));
   SendFavourites favourites = sendFavourites(reply);
-  port.setSendProjectLines(favourites.projectLines);
   if (favourites.items.empty()) {
     // Without a send favourite the sender numbers stay as the last run left them.
-    port.showProjects({noSendFavouritesItem()}, std::nullopt);
+    port.showProjects(favourites.projectLines, {noSendFavouritesItem()}, std::nullopt);
   } else {
-    port.showProjects(favourites.items, senderNumbers(favourites.projectLines));
+    port.showProjects(favourites.projectLines, favourites.items,
+                      senderNumbers(favourites.projectLines));
   }
   port.setMainWindowEnabled(true);
 }

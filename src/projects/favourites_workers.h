@@ -26,11 +26,12 @@ class SendFavouritesPort {
  public:
   virtual ~SendFavouritesPort() = default;
   virtual void setMainWindowEnabled(bool enabled) = 0;
-  virtual void setSendProjectLines(const GbkText& lines) = 0;
+  virtual void emptySendProjectLines() = 0;
   virtual void clearProjects() = 0;
-  // Replaces the send page's project list and, when given, its sender numbers; selects the
-  // first item of both.
-  virtual void showProjects(const std::vector<GbkText>& items,
+  // Publishes the send-project lines and replaces the send page's project list and, when given,
+  // its sender numbers, all in one write, so that the three always belong to the same run;
+  // selects the first item of both lists.
+  virtual void showProjects(const GbkText& projectLines, const std::vector<GbkText>& items,
                             const std::optional<std::vector<GbkText>>& senderNumbers) = 0;
 };
 
