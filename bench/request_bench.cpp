@@ -3,44 +3,17 @@
 // the same local server.
 #include <benchmark/benchmark.h>
 #include <curl/curl.h>
-#include <httplib.h>
-
-#include <thread>
 
 #include "api/api_client.h"
 #include "api/request_url.h"
 #include "api/wire_url.h"
+#include "local_server.h"
 
 namespace verdomo {
 namespace {
 
-class LocalServer {
- public:
-  LocalServer() {
-    server_.set_tcp_nodelay(true);  // else a reused connection waits for a delayed ACK
-    server_.set_keep_alive_max_count(1 << 30);
-    server_.Get(".*", [](const httplib::Request&, httplib::Response& response) {
-      response.set_content("1|13800138000", "text/plain");
-    });
-    port_ = server_.bind_to_any_port("127.0.0.1");
-    thread_ = std::thread([this] { server_.listen_after_bind(); });
-    while (!server_.is_running())
-      std::this_thread::yield();
-  }
-  ~LocalServer() {
-    server_.stop();
-    thread_.join();
-  }
-  int port() const { return port_; }
-
- private:
-  httplib::Server server_;
-  int port_ = 0;
-  std::thread thread_;
-};
-
-LocalServer& localServer() {
-  static LocalServer server;
+bench::LocalServer& localServer() {
+  static bench::LocalServer server("1|13800138000");
   return server;
 }
 
