@@ -10,4 +10,21 @@ inline constexpr int kPlatformTimeoutMs = 15000;
 
 GbkText getText(HttpSession& session, std::string_view gbkUrl);
 
+// Whoever sends an operation's platform requests: a worker's own session, or a UI-thread
+// handler's requester that keeps the window painting while it waits.
+class PlatformRequester {
+ public:
+  virtual ~PlatformRequester() = default;
+  virtual GbkText getText(std::string_view gbkUrl) = 0;
+};
+
+class SessionRequester final : public PlatformRequester {
+ public:
+  explicit SessionRequester(HttpSession& session) : session_(session) {}
+  GbkText getText(std::string_view gbkUrl) override { return verdomo::getText(session_, gbkUrl); }
+
+ private:
+  HttpSession& session_;
+};
+
 }  // namespace verdomo

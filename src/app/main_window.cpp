@@ -152,6 +152,8 @@ void MainWindow::onFirstActivated() {
   fillRegionLists();
   context_.session.receiveLoopFlag = GbkText("1");  // leave out numbers already used
   ui_->超级按钮_收短信->setFocus();
+  // The SMS poll and the attribution run as one start of the page; the favourites follow.
+  receivePage_->startPollingWorkers();
   receivePage_->startFavouritesWorker();
   sendPage_->startFavouritesWorker();
 }

@@ -6,14 +6,15 @@
 
 #include <string_view>
 
+#include "api/api_client.h"
 #include "api/http_session.h"
 
 namespace verdomo {
 
-class UiRequester {
+class UiRequester final : public PlatformRequester {
  public:
   // One HttpSession for all requests of the handler, so they share a kept-alive connection.
-  GbkText getText(std::string_view gbkUrl);
+  GbkText getText(std::string_view gbkUrl) override;
 
  private:
   HttpSession session_;

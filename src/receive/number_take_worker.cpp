@@ -1,0 +1,91 @@
+#include "receive/number_take_worker.h"
+
+#include "api/date_time_text.h"
+#include "api/text_to_int.h"
+
+namespace verdomo {
+namespace {
+
+using namespace verdomo::literals;
+
+constexpr int kAfterReleaseMs = 200;
+constexpr int kAfterTakeMs = 500;
+
+// Keeps the four take buttons disabled for as long as it lives.
+class TakeButtonsDisabled {
+ public:
+  explicit TakeButtonsDisabled(NumberTakePort& port) : port_(port) {
+    port_.setTakeButtonsEnabled(false);
+  }
+  ~TakeButtonsDisabled() { port_.setTakeButtonsEnabled(true); }
+  TakeButtonsDisabled(const TakeButtonsDisabled&) = delete;
+  TakeButtonsDisabled& operator=(const TakeButtonsDisabled&) = delete;
+
+ private:
+  NumberTakePort& port_;
+};
+
+// Applies a take reply: a number becomes a row; a refusal is shown when `showRefusal`.
+void applyTakeReply(const TakeReply& reply, const GbkText& projectId, const Clock& clock,
+                    NumberTakePort& port, bool showRefusal) {
+  if (reply.kind == TakeReply::Kind::kNumber) {
+    port.appendNumber(reply.phone, formatDateTimeText(clock.now()), projectId);
+  } else if (reply.kind == TakeReply::Kind::kRefused && showRefusal) {
+    port.showMessage(reply.message);
+  }
+}
+
+}  // namespace
+
+void releaseListedNumbers(PlatformRequester& requester, Pause& pause,
+                          const ReceiveRequest& request, const Endpoint& path,
+                          NumberListPort& port) {
+  port.setReleaseLabel("正在释放当前列表手机号码中请稍候.."_gbk);
+  for (const ListedNumber& number : port.listedNumbers()) {
+    // The reply is not looked at: a failed release still leaves the list.
+    requester.getText(
+        requestUrl(request.addresses, request.credentials, path, {number.projectId, number.phone}));
+    pause.pause(kAfterReleaseMs);
+  }
+  port.deleteAllRows();
+  port.setReleaseLabel({});
+}
+
+void runNumberTake(PlatformRequester& requester, Pause& pause, const Clock& clock,
+                   const ReceiveRequest& request, NumberTakePort& port) {
+  const int quantity = textToInt(port.quantityText());
+  if (quantity > kMaxTakeQuantity) {
+    port.showMessage("一次最多只能取10个号码"_gbk);
+    return;
+  }
+  TakeButtonsDisabled busy(port);
+  const std::optional<GbkText> projectId = takeableProjectId(port.selectedProjectItem());
+  if (!projectId) return;
+  releaseListedNumbers(requester, pause, request, endpoint::kReleaseNumber, port);
+  port.clearSpecificNumber();
+  const TakeFilters filters = port.filters();
+  const GbkText url = takeUrl(request.addresses, request.credentials, *projectId, filters);
+  for (int attempt = 0; attempt < quantity; ++attempt) {
+    const TakeReply reply = parseTakeReply(requester.getText(url));
+    // A refusal while the list is still empty is shown and ends the run; once numbers are
+    // listed, refusals are passed over.
+    const bool endsRun = reply.kind == TakeReply::Kind::kRefused && !port.hasRows();
+    applyTakeReply(reply, *projectId, clock, port, endsRun);
+    if (endsRun) break;
+    pause.pause(kAfterTakeMs);
+  }
+}
+
+void takeSpecifiedNumber(PlatformRequester& requester, Pause& pause, const Clock& clock,
+                         const ReceiveRequest& request, NumberTakePort& port) {
+  TakeButtonsDisabled busy(port);
+  const std::optional<GbkText> projectId = takeableProjectId(port.selectedProjectItem());
+  const GbkText phone = port.specificNumberText();
+  if (!projectId || phone.empty()) return;
+  releaseListedNumbers(requester, pause, request, endpoint::kReleaseNumber, port);
+  const GbkText reply = requester.getText(
+      takeSpecificUrl(request.addresses, request.credentials, *projectId, phone));
+  applyTakeReply(parseTakeReply(reply), *projectId, clock, port, true);
+}
+
+}  // namespace verdomo

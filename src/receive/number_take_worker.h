@@ -1,0 +1,63 @@
+#pragma once
+// The take of numbers and the release of the whole number list. They run on the take worker's
+// thread or, for the specific take and the list buttons, on the UI thread; either way they reach
+// the page only through its port.
+
+#include <vector>
+
+#include "api/api_client.h"
+#include "api/clock.h"
+#include "api/pause.h"
+#include "api/request_url.h"
+#include "receive/number_row.h"
+#include "receive/number_take.h"
+
+namespace verdomo {
+
+// What releasing the listed numbers needs of the page.
+class NumberListPort {
+ public:
+  virtual ~NumberListPort() = default;
+  virtual void setReleaseLabel(const GbkText& text) = 0;
+  virtual std::vector<ListedNumber> listedNumbers() = 0;
+  virtual void deleteAllRows() = 0;
+};
+
+// What the takes need of the page besides.
+class NumberTakePort : public NumberListPort {
+ public:
+  virtual GbkText quantityText() = 0;
+  virtual GbkText selectedProjectItem() = 0;
+  virtual GbkText specificNumberText() = 0;
+  virtual void clearSpecificNumber() = 0;
+  virtual TakeFilters filters() = 0;
+  virtual void setTakeButtonsEnabled(bool enabled) = 0;
+  virtual bool hasRows() = 0;
+  // Appends a row numbered after the rows there are, with the other cells empty.
+  virtual void appendNumber(const GbkText& phone, const GbkText& takeTime,
+                            const GbkText& projectId) = 0;
+  // Shows a message and returns when the user has closed it.
+  virtual void showMessage(const GbkText& text) = 0;
+};
+
+// Who asks, and where.
+struct ReceiveRequest {
+  ServiceAddresses addresses;
+  Credentials credentials;
+};
+
+// Gives every listed number back to the platform ("/yh_sf/") or blacklists it ("/yh_lh/"),
+// one request per row with the row's own project, then empties the list.
+void releaseListedNumbers(PlatformRequester& requester, Pause& pause,
+                          const ReceiveRequest& request, const Endpoint& path,
+                          NumberListPort& port);
+
+// One click of "获取手机号码".
+void runNumberTake(PlatformRequester& requester, Pause& pause, const Clock& clock,
+                   const ReceiveRequest& request, NumberTakePort& port);
+
+// One click of "指定手机号码".
+void takeSpecifiedNumber(PlatformRequester& requester, Pause& pause, const Clock& clock,
+                         const ReceiveRequest& request, NumberTakePort& port);
+
+}  // namespace verdomo

@@ -1,0 +1,23 @@
+#pragma once
+// The 取号 page's workers on threads of their own: the take of numbers (one thread per click),
+// the SMS poll and the attribution (one thread each for the page's life). They reach the page's
+// controls only through the UI dispatch; once the page is gone, reads answer nothing, writes
+// are dropped and the stop token ends the loops at their next pause.
+
+#include <stop_token>
+
+class QWidget;
+
+namespace verdomo {
+
+struct AppContext;
+class ReceiveControls;
+
+void startNumberTakeWorker(AppContext& context, QWidget* page, ReceiveControls& controls,
+                           std::stop_token stop);
+void startSmsPollWorker(AppContext& context, QWidget* page, ReceiveControls& controls,
+                        std::stop_token stop);
+void startAttributionWorker(AppContext& context, QWidget* page, ReceiveControls& controls,
+                            std::stop_token stop);
+
+}  // namespace verdomo
