@@ -27,8 +27,7 @@ std::string catalogueReply() {
   std::string reply;
   for (int i = 0; i < kProjects; ++i) {
     reply += std::to_string(1000 + i) + "#c-" + name + std::to_string(i) + "#c-0." +
-             std::to_string(i % 90 + 10) + "#c-" + note + "#c-" + (i % 7 == 0 ? "1" : "0") +
-             "#c+";
+             std::to_string(i % 90 + 10) + "#c-" + note + "#c-" + (i % 7 == 0 ? "1" : "0") + "#c+";
   }
   return reply;
 }

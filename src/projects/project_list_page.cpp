@@ -119,8 +119,15 @@ void ProjectListPage::showRows(const std::vector<CatalogueRow>& rows) {
   list->setUpdatesEnabled(true);
 }
 
+// The row the user selected; a row that is only current (reached by Tab, or deselected with
+// Ctrl+click) is not selected.
+QTreeWidgetItem* ProjectListPage::selectedRow() const {
+  const QList<QTreeWidgetItem*> selected = ui_->超级列表框_项目列表_收短信->selectedItems();
+  return selected.isEmpty() ? nullptr : selected.first();
+}
+
 GbkText ProjectListPage::selectedCell(int column) const {
-  const QTreeWidgetItem* row = ui_->超级列表框_项目列表_收短信->currentItem();
+  const QTreeWidgetItem* row = selectedRow();
   return row == nullptr ? GbkText() : toGbk(row->text(column));
 }
 
@@ -140,7 +147,7 @@ void ProjectListPage::addFavourite() {
         requestUrl(session.addresses, session.credentials(), endpoint::kAddFavourite,
                    {id + "#c-" + selectedCell(kName) + "#c-" + selectedCell(kPrice)}));
   }
-  QTreeWidgetItem* row = ui_->超级列表框_项目列表_收短信->currentItem();
+  QTreeWidgetItem* row = selectedRow();
   if (row != nullptr && keywordReplySucceeded(reply)) {
     row->setText(kFavourite, QStringLiteral("√"));
   } else {
@@ -157,7 +164,7 @@ void ProjectListPage::removeFavourite() {
   const SessionState& session = context_.session;
   const GbkText reply = requester.getText(
       requestUrl(session.addresses, session.credentials(), endpoint::kRemoveFavourite, {id}));
-  if (keywordReplySucceeded(reply)) delete ui_->超级列表框_项目列表_收短信->currentItem();
+  if (keywordReplySucceeded(reply)) delete selectedRow();  // the row selected now
 }
 
 }  // namespace verdomo

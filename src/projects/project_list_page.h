@@ -9,6 +9,7 @@
 #include "app/app_context.h"
 
 class QMenu;
+class QTreeWidgetItem;
 
 namespace Ui {
 class ProjectListPage;
@@ -41,6 +42,7 @@ class ProjectListPage : public QWidget {
   void loadCatalogue(const GbkText& searchText);
   void showFavouritesInCatalogue();
   void showRows(const std::vector<CatalogueRow>& rows);
+  QTreeWidgetItem* selectedRow() const;
   GbkText selectedCell(int column) const;
 
   std::unique_ptr<Ui::ProjectListPage> ui_;

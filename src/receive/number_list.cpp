@@ -14,8 +14,7 @@ constexpr int kIdRole = Qt::UserRole;
 
 NumberList::NumberList(QTreeWidget* list) : list_(list) {}
 
-RowId NumberList::append(const GbkText& phone, const GbkText& takeTime,
-                         const GbkText& projectId) {
+RowId NumberList::append(const GbkText& phone, const GbkText& takeTime, const GbkText& projectId) {
   NumberRow row;
   row.id = ++lastId_;
   row.serial = std::to_string(count() + 1);

@@ -37,9 +37,8 @@ void applyTakeReply(const TakeReply& reply, const GbkText& projectId, const Cloc
 
 }  // namespace
 
-void releaseListedNumbers(PlatformRequester& requester, Pause& pause,
-                          const ReceiveRequest& request, const Endpoint& path,
-                          NumberListPort& port) {
+void releaseListedNumbers(PlatformRequester& requester, Pause& pause, const ReceiveRequest& request,
+                          const Endpoint& path, NumberListPort& port) {
   port.setReleaseLabel("正在释放当前列表手机号码中请稍候.."_gbk);
   for (const ListedNumber& number : port.listedNumbers()) {
     // The reply is not looked at: a failed release still leaves the list.
@@ -83,8 +82,8 @@ void takeSpecifiedNumber(PlatformRequester& requester, Pause& pause, const Clock
   const GbkText phone = port.specificNumberText();
   if (!projectId || phone.empty()) return;
   releaseListedNumbers(requester, pause, request, endpoint::kReleaseNumber, port);
-  const GbkText reply = requester.getText(
-      takeSpecificUrl(request.addresses, request.credentials, *projectId, phone));
+  const GbkText reply =
+      requester.getText(takeSpecificUrl(request.addresses, request.credentials, *projectId, phone));
   applyTakeReply(parseTakeReply(reply), *projectId, clock, port, true);
 }
 

@@ -48,9 +48,8 @@ struct ReceiveRequest {
 
 // Gives every listed number back to the platform ("/yh_sf/") or blacklists it ("/yh_lh/"),
 // one request per row with the row's own project, then empties the list.
-void releaseListedNumbers(PlatformRequester& requester, Pause& pause,
-                          const ReceiveRequest& request, const Endpoint& path,
-                          NumberListPort& port);
+void releaseListedNumbers(PlatformRequester& requester, Pause& pause, const ReceiveRequest& request,
+                          const Endpoint& path, NumberListPort& port);
 
 // One click of "获取手机号码".
 void runNumberTake(PlatformRequester& requester, Pause& pause, const Clock& clock,

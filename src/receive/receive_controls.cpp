@@ -21,7 +21,11 @@ GbkText comboText(const QComboBox* box) {
 
 ReceiveControls::ReceiveControls(Ui::ReceivePage& ui, QWidget* page, Dialogs& dialogs,
                                  const SessionState& session)
-    : ui_(ui), page_(page), dialogs_(dialogs), session_(session), list_(ui.超级列表框_取码_列表框) {}
+    : ui_(ui),
+      page_(page),
+      dialogs_(dialogs),
+      session_(session),
+      list_(ui.超级列表框_取码_列表框) {}
 
 void ReceiveControls::setReleaseLabel(const GbkText& text) {
   ui_.透明标签_取号_状态提示->setText(fromGbk(text));

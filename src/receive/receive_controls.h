@@ -55,7 +55,6 @@ class ReceiveControls final : public NumberTakePort, public SmsPollPort, public 
   void setProvince(RowId id, const GbkText& phone, const GbkText& province) override;
 
  private:
-
   Ui::ReceivePage& ui_;
   QPointer<QWidget> page_;
   Dialogs& dialogs_;

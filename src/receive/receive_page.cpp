@@ -126,8 +126,7 @@ void ReceivePage::takeSpecifiedNumber() {
 }
 
 void ReceivePage::reuseNumber() {
-  const std::optional<GbkText> projectId =
-      takeableProjectId(controls_->selectedProjectItem());
+  const std::optional<GbkText> projectId = takeableProjectId(controls_->selectedProjectItem());
   const std::optional<NumberRow> row = controls_->list().selectedRow();
   if (!projectId || !row || row->phone.empty()) return;
   setWindowEnabled(window(), false);

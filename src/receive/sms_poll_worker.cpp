@@ -35,8 +35,8 @@ void pollRow(PlatformRequester& requester, Pause& pause, RegexMatcher& matcher,
              SmsPollPort& port) {
   port.setStatus(row.id, row.phone, "读取中"_gbk);
   pause.pause(kBeforePollMs);
-  const GbkText reply = requester.getText(
-      requestUrl(request.addresses, request.credentials, endpoint::kPollSms, {projectId, row.phone}));
+  const GbkText reply = requester.getText(requestUrl(request.addresses, request.credentials,
+                                                     endpoint::kPollSms, {projectId, row.phone}));
   const std::vector<GbkText> pieces = splitFields(reply, "|");
   if (pieces.size() < 3) {
     port.setStatus(row.id, row.phone, reply);

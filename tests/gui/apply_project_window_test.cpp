@@ -39,14 +39,15 @@ TEST_F(ApplyProjectWindowTest, EmptyBoxesAreRefusedBeforeAnythingIsSent) {
   sendName()->clear();
   numbers()->setPlainText("10690");
   submitSend();
-  EXPECT_EQ(dialogs.texts(), (std::vector<QString>{"请输入项目名称", "请输入项目名称",
-                                                   "请输入短信模板", "请输入发送号码",
-                                                   "请输入项目名称"}));
+  EXPECT_EQ(dialogs.texts(),
+            (std::vector<QString>{"请输入项目名称", "请输入项目名称", "请输入短信模板",
+                                  "请输入发送号码", "请输入项目名称"}));
   EXPECT_TRUE(server.requests().empty());
 }
 
 TEST_F(ApplyProjectWindowTest, AReceiveApplicationSendsEveryByteEncodedAndEmptiesOnReview) {
   answer("/sq_dx/", "审核中");
+  sendName()->setText("另一页");  // the other page keeps its text
   receiveName()->setText("ab");
   smsTemplate()->setPlainText("码1\n ");
   submitReceive();
@@ -56,6 +57,7 @@ TEST_F(ApplyProjectWindowTest, AReceiveApplicationSendsEveryByteEncodedAndEmptie
   EXPECT_EQ(dialogs.texts(), std::vector<QString>{"审核中"});
   EXPECT_TRUE(receiveName()->text().isEmpty());
   EXPECT_TRUE(smsTemplate()->toPlainText().isEmpty());
+  EXPECT_EQ(sendName()->text(), "另一页");
 }
 
 TEST_F(ApplyProjectWindowTest, OnlyTheExactReviewReplyEmptiesTheBoxes) {

@@ -121,8 +121,9 @@ TEST_F(SendFavouritesTest, OverlappingRunsLeaveOneRunsListsWhole) {
   std::atomic<int> calls{0};
   ScriptedHttpServer slowFirst([&](const ScriptedRequest&) {
     if (calls++ == 0) {
-      return ScriptedReply{.body = utf8ToGbk("2001#c-甲(发送号码:1#2)#c-0.1#c+2002#c-乙(发送号码:3)#c-0.2"),
-                           .delay = std::chrono::milliseconds(400)};
+      return ScriptedReply{
+          .body = utf8ToGbk("2001#c-甲(发送号码:1#2)#c-0.1#c+2002#c-乙(发送号码:3)#c-0.2"),
+          .delay = std::chrono::milliseconds(400)};
     }
     return ScriptedReply::text(utf8ToGbk("2003#c-丙(发送号码:9)#c-0.3"));
   });

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "projects/project_list_page.h"
@@ -18,12 +19,8 @@ class ProjectListPageTest : public ProjectsFixture {
  protected:
   ProjectListPageTest() { page.show(); }
 
-  QTreeWidget* list() const {
-    return page.findChild<QTreeWidget*>("超级列表框_项目列表_收短信");
-  }
-  QCheckBox* favouritesBox() const {
-    return page.findChild<QCheckBox*>("选择框_已收藏项目列表");
-  }
+  QTreeWidget* list() const { return page.findChild<QTreeWidget*>("超级列表框_项目列表_收短信"); }
+  QCheckBox* favouritesBox() const { return page.findChild<QCheckBox*>("选择框_已收藏项目列表"); }
   void click(const char* button) {
     page.findChild<QPushButton*>(QString::fromUtf8(button))->click();
   }
@@ -84,6 +81,63 @@ TEST_F(ProjectListPageTest, RefreshShowsTheRecordsOfAtLeastFiveFields) {
   EXPECT_TRUE(dialogs.shown().empty());
 }
 
+// What the page looked like at the moment the platform received a load's request.
+struct SeenAtRequest {
+  bool windowEnabled = true;
+  bool barVisible = false;
+  int barValue = 0;
+};
+
+TEST_F(ProjectListPageTest, EveryLoadRunsTheBusyBarBeforeItsRequest) {
+  auto* bar = page.findChild<QProgressBar*>("进度条1");
+  std::vector<int> barSteps;
+  QObject::connect(bar, &QProgressBar::valueChanged, [&](int value) { barSteps.push_back(value); });
+  // The replies come late; a timer on the UI thread, which keeps running while the page waits,
+  // notes what the page shows once the request has reached the platform.
+  std::optional<SeenAtRequest> seen;
+  const auto look = [&] { seen = {page.isEnabled(), bar->isVisible(), bar->value()}; };
+  const std::pair<const char*, std::function<void()>> loads[] = {
+      {"refresh", [&] { click("按钮_项目列表_收短信_刷新"); }},
+      {"search",
+       [&] {
+         page.findChild<QLineEdit*>("编辑框_项目列表_收短信_搜索项目")->setText("x");
+         click("按钮_项目列表_收短信_搜索");
+       }},
+      {"favourites", [&] { favouritesBox()->click(); }},
+      {"remove",
+       [&] {
+         selectRow(0);
+         page.removeFavourite();
+       }},
+  };
+  const std::chrono::milliseconds late(100);
+  answer("/liebiao_xm/", "1001#c-甲#c-0.5#c-x#c-1", late);
+  answer(kReceiveFavouritesTarget, "1001#c-甲#c-0.5", late);
+  answer("/xiangmu_qxsc/", "成功", late);
+  for (const auto& [name, load] : loads) {
+    seen.reset();
+    barSteps.clear();
+    QTimer probe;
+    const std::size_t before = server.requests().size();
+    QObject::connect(&probe, &QTimer::timeout, [&, before] {
+      if (server.requests().size() > before && !seen) look();
+    });
+    probe.start(1);
+    load();
+    probe.stop();
+    ASSERT_TRUE(seen.has_value()) << name;
+    EXPECT_FALSE(seen->windowEnabled) << name;
+    EXPECT_TRUE(seen->barVisible) << name;
+    EXPECT_EQ(seen->barValue, 100) << name;
+    ASSERT_GE(barSteps.size(), 5u) << name;
+    EXPECT_EQ(std::vector<int>(barSteps.begin(), barSteps.begin() + 5),
+              (std::vector<int>{20, 40, 60, 80, 100}))
+        << name;
+    EXPECT_FALSE(bar->isVisible()) << name;
+    EXPECT_TRUE(page.isEnabled()) << name;
+  }
+}
+
 TEST_F(ProjectListPageTest, EveryLoadStartsFromAnEmptyList) {
   loadCatalogue("1001#c-甲#c-0.5#c-x#c-0");
   ASSERT_EQ(list()->topLevelItemCount(), 1);
@@ -114,6 +168,8 @@ TEST_F(ProjectListPageTest, SearchSendsTheTextAsTypedAndRefusesAnEmptyBox) {
   }
 }
 
+constexpr int kCurrentButNotSelected = -2;  // row 1 (ID 1000) current, nothing selected
+
 struct MenuCase {
   const char* name;
   int selectedRow;  // -1: none
@@ -121,11 +177,11 @@ struct MenuCase {
   const char* menu;  // nullptr: no menu
 };
 
-class ProjectMenuTest : public ProjectListPageTest,
-                        public testing::WithParamInterface<MenuCase> {};
+class ProjectMenuTest : public ProjectListPageTest, public testing::WithParamInterface<MenuCase> {};
 
 TEST_P(ProjectMenuTest, OffersTheMenuOfTheViewForIdsFrom1000) {
-  const std::string catalogue = "999#c-甲#c-0.5#c-x#c-0#c+1000#c-乙#c-0.5#c-x#c-0#c+abc#c-丙#c-1#c-x#c-0";
+  const std::string catalogue =
+      "999#c-甲#c-0.5#c-x#c-0#c+1000#c-乙#c-0.5#c-x#c-0#c+abc#c-丙#c-1#c-x#c-0";
   const std::string favourites = "999#c-甲#c-0.5#c+1000#c-乙#c-0.5#c+abc#c-丙#c-1";
   loadCatalogue(catalogue);
   if (GetParam().favouritesShown) {
@@ -134,24 +190,31 @@ TEST_P(ProjectMenuTest, OffersTheMenuOfTheViewForIdsFrom1000) {
     ASSERT_EQ(list()->topLevelItemCount(), 3);
   }
   if (GetParam().selectedRow >= 0) selectRow(GetParam().selectedRow);
+  if (GetParam().selectedRow == kCurrentButNotSelected) {
+    list()->setCurrentItem(list()->topLevelItem(1), 0, QItemSelectionModel::NoUpdate);
+  }
   QMenu* menu = rightClick();
   if (GetParam().menu == nullptr) {
     EXPECT_EQ(menu, nullptr);
   } else {
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->title(), QString::fromUtf8(GetParam().menu));
+    ASSERT_EQ(menu->actions().size(), 1);
+    EXPECT_EQ(menu->actions().at(0)->text(),
+              GetParam().favouritesShown ? "取消收藏(A)" : "收藏(S)");
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ProjectMenuTest,
-    testing::Values(MenuCase{"Id999", 0, false, nullptr},
-                    MenuCase{"Id1000", 1, false, "短信收藏项目"},
-                    MenuCase{"NotANumber", 2, false, nullptr},
-                    MenuCase{"NoSelection", -1, false, nullptr},
-                    MenuCase{"FavouritesId1000", 1, true, "取消收藏项目"},
-                    MenuCase{"FavouritesId999", 0, true, nullptr}),
-    caseName<MenuCase>);
+INSTANTIATE_TEST_SUITE_P(Cases, ProjectMenuTest,
+                         testing::Values(MenuCase{"Id999", 0, false, nullptr},
+                                         MenuCase{"Id1000", 1, false, "短信收藏项目"},
+                                         MenuCase{"NotANumber", 2, false, nullptr},
+                                         MenuCase{"NoSelection", -1, false, nullptr},
+                                         MenuCase{"CurrentButNotSelected", kCurrentButNotSelected,
+                                                  false, nullptr},
+                                         MenuCase{"FavouritesId1000", 1, true, "取消收藏项目"},
+                                         MenuCase{"FavouritesId999", 0, true, nullptr}),
+                         caseName<MenuCase>);
 
 TEST_F(ProjectListPageTest, AfterTheFavouritesViewARefreshOffersAddingAgain) {
   answer(kReceiveFavouritesTarget, "1000#c-乙#c-0.5");
@@ -187,8 +250,9 @@ TEST_F(ProjectListPageTest, AddingAFavouriteTicksTheRowOnSuccessOnly) {
   page.addFavouriteMenu()->actions().at(0)->trigger();
   EXPECT_EQ(list()->topLevelItem(0)->text(4), "√");
   // The cells as shown, joined by "#c-" (escaped on the wire), spaces already gone.
-  EXPECT_EQ(server.requests().back().target,
-            "/xiangmu_shouchan/username=demo01&password=pw&id=1001%23c-%E9%A1%B9%E7%9B%AEA%23c-0.50");
+  EXPECT_EQ(
+      server.requests().back().target,
+      "/xiangmu_shouchan/username=demo01&password=pw&id=1001%23c-%E9%A1%B9%E7%9B%AEA%23c-0.50");
   EXPECT_TRUE(dialogs.shown().empty());
 
   answer("/xiangmu_shouchan/", "0|已 收藏过");
@@ -227,7 +291,7 @@ TEST_F(ProjectListPageTest, RemovingAFavouriteDeletesTheRowOnSuccessOnly) {
   page.removeFavourite();
   EXPECT_EQ(server.requests().back().target, "/xiangmu_qxsc/username=demo01&password=pw&id=1000");
   EXPECT_EQ(rows(), (std::vector<QStringList>{{"999", "甲", "0.5", "收短信", "√"},
-                                             {"1001", "丙", "0.5", "收短信", "√"}}));
+                                              {"1001", "丙", "0.5", "收短信", "√"}}));
   EXPECT_TRUE(page.isEnabled());
 }
 

@@ -65,7 +65,6 @@ class ProjectsFixture : public testing::Test {
 };
 
 inline constexpr const char* kReceiveFavouritesTarget = "/xiangmu_ysc/username=demo01&password=pw";
-inline constexpr const char* kSendFavouritesTarget =
-    "/xiangmu_ysc/username=demo01&password=pw&l=1";
+inline constexpr const char* kSendFavouritesTarget = "/xiangmu_ysc/username=demo01&password=pw&l=1";
 
 }  // namespace verdomo::test

@@ -22,7 +22,8 @@ TEST(ReceiveFavouriteItemsTest, LastRecordFirstWithoutSendProjects) {
 TEST(SendFavouritesTest, ItemsAndProjectLinesInTheSameOrder) {
   const SendFavourites favourites = sendFavourites(utf8ToGbk(
       "2001#c-某服务(发送号码:10690#10691)#c-0.10#c+1001#c-收码#c-0.5#c+"
-      "2002#c-另 一个(发送号码:10086)#c-0.20#c+2003#c-无括号发送号码:1#c-0.3#c+1003#c-发送验证#c-1"));
+      "2002#c-另 "
+      "一个(发送号码:10086)#c-0.20#c+2003#c-无括号发送号码:1#c-0.3#c+1003#c-发送验证#c-1"));
   EXPECT_EQ(toUtf8(favourites.items),
             (Texts{"[2003] - {价格}：0.3 - (发短信)", "[2002]另一个 - {价格}：0.20 - (发短信)",
                    "[2001]某服务 - {价格}：0.10 - (发短信)"}));
@@ -48,7 +49,8 @@ TEST(SenderNumbersTest, TakesTheNumbersBetweenTheMarkerAndTheFirstParenthesis) {
 }
 
 TEST(SenderNumbersTest, PicksTheLinesHoldingTheKey) {
-  const GbkText lines = utf8ToGbk("某服务(发送号码:1#2)\r\n另一个(发送号码:3)\r\n某服务二(发送号码:4)\r\n");
+  const GbkText lines =
+      utf8ToGbk("某服务(发送号码:1#2)\r\n另一个(发送号码:3)\r\n某服务二(发送号码:4)\r\n");
   EXPECT_EQ(toUtf8(senderNumbers(lines)), (Texts{"1", "2", "3", "4"}));
   EXPECT_EQ(toUtf8(senderNumbers(lines, utf8ToGbk("某服务"))), (Texts{"1", "2", "4"}));
   EXPECT_EQ(toUtf8(senderNumbers(lines, utf8ToGbk("没有"))), Texts{});

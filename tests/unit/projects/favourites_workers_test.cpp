@@ -56,8 +56,8 @@ class LoggingSendPort final : public SendFavouritesPort {
   void clearProjects() override { log_.add("clear"); }
   void showProjects(const GbkText& lines, const std::vector<GbkText>& items,
                     const std::optional<std::vector<GbkText>>& numbers) override {
-    log_.add("show " + joined(items) + (numbers ? " numbers " + joined(*numbers) : "") +
-             " lines " + gbkToUtf8(lines));
+    log_.add("show " + joined(items) + (numbers ? " numbers " + joined(*numbers) : "") + " lines " +
+             gbkToUtf8(lines));
   }
 
  private:
@@ -98,8 +98,9 @@ TEST_F(FavouritesWorkersTest, ReceiveRunWithoutFavouritesShowsThePlaceholder) {
 }
 
 TEST_F(FavouritesWorkersTest, SendRunPublishesTheLinesAndTheSenderNumbers) {
-  reply = utf8ToGbk("2001#c-某服务(发送号码:10690#10691)#c-0.10#c+1001#c-甲#c-0.5#c+"
-                    "2002#c-另一个(发送号码:10086)#c-0.20");
+  reply = utf8ToGbk(
+      "2001#c-某服务(发送号码:10690#10691)#c-0.10#c+1001#c-甲#c-0.5#c+"
+      "2002#c-另一个(发送号码:10086)#c-0.20");
   LoggingSendPort port(log);
   runSendFavourites(session, pause, request(), port);
   EXPECT_EQ(log.calls,

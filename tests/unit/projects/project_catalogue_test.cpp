@@ -17,8 +17,8 @@ struct ShownRow {
 std::vector<ShownRow> shown(const std::vector<CatalogueRow>& rows) {
   std::vector<ShownRow> result;
   for (const CatalogueRow& row : rows) {
-    result.push_back({gbkToUtf8(row.id), gbkToUtf8(row.name), gbkToUtf8(row.price), gbkToUtf8(row.kind),
-                      gbkToUtf8(row.favourite)});
+    result.push_back({gbkToUtf8(row.id), gbkToUtf8(row.name), gbkToUtf8(row.price),
+                      gbkToUtf8(row.kind), gbkToUtf8(row.favourite)});
   }
   return result;
 }
@@ -37,30 +37,30 @@ TEST_P(CatalogueRowsTest, ShowsTheRecordsAsTheCatalogueListHasThem) {
 
 INSTANTIATE_TEST_SUITE_P(
     Replies, CatalogueRowsTest,
-    testing::Values(
-        CatalogueCase{"SpacesGoAndTheTrailingRecordSeparatorAddsNothing",
-                      "1001#c-项目 A#c-0.50#c-x#c-0#c+",
-                      {{"1001", "项目A", "0.50", "收短信", ""}}},
-        CatalogueCase{"FullWidthSpacesGoTabsStay",
-                      "1002#c-\xE3\x80\x80某\xE3\x80\x80站\t登录 #c- 1.00#c-x#c-1",
-                      {{"1002", "某站\t登录", "1.00", "收短信", "√"}}},
-        CatalogueCase{"FourFieldsAreNotShownSevenShowTheFlagOfField4",
-                      "1003#c-甲#c-0.1#c-x#c+1004#c-乙#c-0.2#c-x#c-0#c-7#c-8",
-                      {{"1004", "乙", "0.2", "收短信", ""}}},
-        CatalogueCase{"EveryFlagButZeroIsAFavourite",
-                      "1#c-a#c-1#c-x#c-1#c+2#c-b#c-1#c-x#c-2#c+3#c-c#c-1#c-x#c-#c-more#c+"
-                      "4#c-d#c-1#c-x#c-0",
-                      {{"1", "a", "1", "收短信", "√"},
-                       {"2", "b", "1", "收短信", "√"},
-                       {"3", "c", "1", "收短信", "√"},
-                       {"4", "d", "1", "收短信", ""}}},
-        CatalogueCase{"SendNumbersMakeASendProjectTheWordSendAloneDoesNot",
-                      "2001#c-某服务(发送号码:10690#10691)#c-0.10#c-x#c-0#c+"
-                      "1005#c-发送验证#c-0.3#c-x#c-0",
-                      {{"2001", "某服务(发送号码:10690#10691)", "0.10", "发短信", ""},
-                       {"1005", "发送验证", "0.3", "收短信", ""}}},
-        CatalogueCase{"ARefusalShowsNothing", "0|用户名或密码错误", {}},
-        CatalogueCase{"AnEmptyReplyShowsNothing", "", {}}),
+    testing::Values(CatalogueCase{"SpacesGoAndTheTrailingRecordSeparatorAddsNothing",
+                                  "1001#c-项目 A#c-0.50#c-x#c-0#c+",
+                                  {{"1001", "项目A", "0.50", "收短信", ""}}},
+                    CatalogueCase{"FullWidthSpacesGoTabsStay",
+                                  "1002#c-\xE3\x80\x80某\xE3\x80\x80站\t登录 #c- 1.00#c-x#c-1",
+                                  {{"1002", "某站\t登录", "1.00", "收短信", "√"}}},
+                    CatalogueCase{"FourFieldsAreNotShownSevenShowTheFlagOfField4",
+                                  "1003#c-甲#c-0.1#c-x#c+1004#c-乙#c-0.2#c-x#c-0#c-7#c-8",
+                                  {{"1004", "乙", "0.2", "收短信", ""}}},
+                    CatalogueCase{
+                        "EveryFlagButZeroIsAFavourite",
+                        "1#c-a#c-1#c-x#c-1#c+2#c-b#c-1#c-x#c-2#c+3#c-c#c-1#c-x#c-#c-more#c+"
+                        "4#c-d#c-1#c-x#c-0",
+                        {{"1", "a", "1", "收短信", "√"},
+                         {"2", "b", "1", "收短信", "√"},
+                         {"3", "c", "1", "收短信", "√"},
+                         {"4", "d", "1", "收短信", ""}}},
+                    CatalogueCase{"SendNumbersMakeASendProjectTheWordSendAloneDoesNot",
+                                  "2001#c-某服务(发送号码:10690#10691)#c-0.10#c-x#c-0#c+"
+                                  "1005#c-发送验证#c-0.3#c-x#c-0",
+                                  {{"2001", "某服务(发送号码:10690#10691)", "0.10", "发短信", ""},
+                                   {"1005", "发送验证", "0.3", "收短信", ""}}},
+                    CatalogueCase{"ARefusalShowsNothing", "0|用户名或密码错误", {}},
+                    CatalogueCase{"AnEmptyReplyShowsNothing", "", {}}),
     caseName<CatalogueCase>);
 
 TEST(FavouriteRowsTest, NeedThreeFieldsAndAreAllFavourites) {

@@ -1,0 +1,135 @@
+#pragma once
+// The 取号 page on the offscreen platform against one scripted server that plays every platform
+// port (all addresses point at it) and, over plain HTTP, the segment service. Replies are keyed
+// by the start of the request target and may be scripted per call.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <functional>
+#include <map>
+#include <mutex>
+
+#include "app/app_context.h"
+#include "receive/receive_page.h"
+#include "support/gbk_test_text.h"
+#include "support/modal_windows.h"
+#include "support/recording_dialogs.h"
+#include "support/scripted_http_server.h"
+
+namespace verdomo::test {
+
+inline constexpr const char* kProject1021 = "[1021]星空直播注册 - {价格}：1.50";
+
+class ReceiveFixture : public testing::Test {
+ protected:
+  using Replier = std::function<ScriptedReply(const ScriptedRequest&)>;
+
+  explicit ReceiveFixture(const Clock& clock = systemClock())
+      : context{{}, {}, session, dialogs, clock, Pacing{0.01}} {
+    session.userName = "demo01";
+    session.password = "pw";
+    session.receiveLoopFlag = "1";
+    const GbkText address = "127.0.0.1:" + std::to_string(server.port());
+    session.addresses = {address, address, address, address, address,
+                         address, address, address, address, address};
+    context.config.segmentUrl = server.baseUrl();
+    page = std::make_unique<ReceivePage>(context);
+    page->show();
+    projects()->addItems({"您未收藏[短信项目]，可通过关键字或项目ID进行搜索。", kProject1021,
+                          "[1000]某站 - {价格}：1", "[1001]某站 - {价格}：1"});
+    projects()->setCurrentIndex(1);
+  }
+  ~ReceiveFixture() override { page.reset(); }
+
+  static const Clock& systemClock() {
+    static const SystemClock clock;  // outlives every worker of every test
+    return clock;
+  }
+
+  // Every request whose target starts with `pathStart` is answered by `replier`.
+  void answer(const std::string& pathStart, Replier replier) {
+    std::lock_guard lock(mutex_);
+    repliers_[pathStart] = std::move(replier);
+  }
+  void answer(const std::string& pathStart, const std::string& utf8Reply) {
+    answer(pathStart, [reply = utf8ToGbk(utf8Reply)](const ScriptedRequest&) {
+      return ScriptedReply::text(reply);
+    });
+  }
+  std::vector<std::string> targetsStartingWith(std::string_view start) const {
+    std::vector<std::string> targets;
+    for (const ScriptedRequest& request : server.requests()) {
+      if (request.target.starts_with(start)) targets.push_back(request.target);
+    }
+    return targets;
+  }
+
+  template <typename T>
+  T* control(const char* name) const {
+    return page->findChild<T*>(QString::fromUtf8(name));
+  }
+  QComboBox* projects() const { return control<QComboBox>("组合框_取号_项目列表"); }
+  QTreeWidget* list() const { return control<QTreeWidget>("超级列表框_取码_列表框"); }
+  QPushButton* takeButton() const { return control<QPushButton>("按钮_取号_获取号码"); }
+  QString cell(int row, int column) const { return list()->topLevelItem(row)->text(column); }
+  QStringList column(int index) const {
+    QStringList cells;
+    for (int row = 0; row < list()->topLevelItemCount(); ++row)
+      cells << cell(row, index);
+    return cells;
+  }
+  void selectRow(int row) { list()->setCurrentItem(list()->topLevelItem(row)); }
+
+  // Clicks "获取手机号码" with this quantity and waits until `done` holds with the take
+  // buttons enabled again.
+  bool take(const QString& quantity, const std::function<bool()>& done) {
+    control<QLineEdit>("编辑框_取号_获取数量")->setText(quantity);
+    takeButton()->click();
+    return waitUntil([&] { return done() && takeButton()->isEnabled(); }, 10000);
+  }
+  int rowCount() const { return list()->topLevelItemCount(); }
+
+  SessionState session;
+  RecordingDialogs dialogs;
+  AppContext context;
+  ScriptedHttpServer server{[this](const ScriptedRequest& request) {
+    Replier replier;
+    {
+      std::lock_guard lock(mutex_);
+      std::size_t best = 0;
+      for (const auto& [start, candidate] : repliers_) {
+        if (request.target.starts_with(start) && start.size() >= best) {
+          replier = candidate;
+          best = start.size();
+        }
+      }
+    }
+    return replier ? replier(request) : ScriptedReply{.status = 404};
+  }};
+  std::unique_ptr<ReceivePage> page;
+
+ private:
+  std::mutex mutex_;
+  std::map<std::string, Replier> repliers_;
+};
+
+// Answers "1|<number>" with numbers 13800000001, 13800000002, … in order, refusing the calls
+// whose 1-based position is in `refused`.
+inline std::function<ScriptedReply(const ScriptedRequest&)> numberSequence(
+    std::vector<int> refused = {}, std::string refusal = "0|没有可用号码") {
+  auto calls = std::make_shared<std::atomic<int>>(0);
+  auto issued = std::make_shared<std::atomic<int>>(0);
+  return [=](const ScriptedRequest&) {
+    const int call = ++*calls;
+    if (std::find(refused.begin(), refused.end(), call) != refused.end())
+      return ScriptedReply::text(utf8ToGbk(refusal));
+    return ScriptedReply::text("1|" + std::to_string(13800000000LL + ++*issued));
+  };
+}
+
+}  // namespace verdomo::test
