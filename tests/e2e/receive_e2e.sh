@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# Receiving codes with the real client and the real simulator on a virtual display: signed in
+# with the remembered demo account, the user takes three numbers for the first favourite
+# project, and the three SMS arrive; a double-click on each row copies its code. The release
+# button then gives the numbers back. The simulator's request log shows the takes, the polls,
+# the segment lookups and the releases. Run under xvfb-run (ctest does); arguments: client,
+# simulator, screenshot folder.
+set -euo pipefail
+client=$1 simulator=$2 shots=$3
+
+work=$(mktemp -d)
+cleanup() {
+  kill "${client_pid:-}" "${simulator_pid:-}" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAILED: $*" >&2
+  import -window root "$shots/receive_failure.png" 2>/dev/null || true
+  echo "--- simulator requests:" >&2
+  cat "$work/requests.log" >&2 || true
+  echo "--- client output:" >&2
+  cat "$work/client.out" >&2 || true
+  exit 1
+}
+# Waits up to $1 tenths of a second for the command that follows to succeed.
+wait_for() {
+  local tenths=$1
+  shift
+  for _ in $(seq "$tenths"); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  "$@"
+}
+count() { grep -c "$1" "$work/requests.log" || true; }
+at_least() { [[ $(count "$1") -ge $2 ]]; }
+
+offset=$((21000 + RANDOM % 5000))
+update_port=$((offset + 79))
+segment_port=$((offset + 443))
+"$simulator" --port-offset "$offset" --update-port "$update_port" --segment-port "$segment_port" \
+  --sms-delay 2 --request-log "$work/requests.log" >"$work/simulator.out" 2>&1 &
+simulator_pid=$!
+wait_for 100 grep -q "127.0.0.1" "$work/simulator.out" || fail "the simulator did not start"
+sleep 0.3
+
+# The remembered sign-in of the demo account fills the login window.
+remembered="$work/store/设置/商户信息/211195/187167"
+mkdir -p "$remembered"
+printf 'demo01|demo2026' >"$remembered/用户.数据"
+
+"$client" --server-host 127.0.0.1 --port-offset "$offset" --update-host "127.0.0.1:$update_port" \
+  --segment-url "https://127.0.0.1:$segment_port" --store-dir "$work/store" \
+  >"$work/client.out" 2>&1 &
+client_pid=$!
+
+xdotool search --sync --onlyvisible --name '^Verdomo$' >/dev/null || fail "no login window"
+sleep 0.5
+xdotool key Return
+xdotool search --sync --onlyvisible --name '用户端公告' >/dev/null || fail "no notice window"
+sleep 0.5
+xdotool key Escape
+main=$(xdotool search --sync --onlyvisible --name '^Verdomo客户端' | head -n 1) || fail "no main window"
+wait_for 100 at_least "/xiangmu_ysc/username=demo01&password=demo2026$" 1 || fail "no favourites"
+sleep 1
+
+# Positions are those of the window design: 收短信, the quantity box, 获取手机号码.
+xdotool mousemove --window "$main" 47 40 click 1
+sleep 0.5
+xdotool mousemove --window "$main" 578 134 click --repeat 3 1
+xdotool type "3"
+xdotool mousemove --window "$main" 678 134 click 1
+
+take="/yh_qh/username=demo01&password=demo2026&id=1021&operator=&region=&card=&loop=1"
+wait_for 100 at_least "$take" 3 || fail "three takes were not sent"
+wait_for 100 at_least "/cc/json/mobile_tel_segment.htm?tel=" 3 || fail "no province lookups"
+wait_for 150 at_least "/yh_qm/username=demo01&password=demo2026&id=1021&phone=" 3 ||
+  fail "the numbers were not polled"
+mapfile -t phones < <(grep -o "/yh_qm/username=demo01&password=demo2026&id=1021&phone=[0-9]*" \
+  "$work/requests.log" | sed 's/.*phone=//' | awk '!seen[$0]++')
+[[ ${#phones[@]} -eq 3 ]] || fail "polled ${#phones[@]} numbers, not 3"
+for phone in "${phones[@]}"; do
+  grep -q "/cc/json/mobile_tel_segment.htm?tel=$phone$" "$work/requests.log" ||
+    fail "no province lookup for $phone"
+done
+
+# A double-click on a row copies its code once the SMS is there, else its phone number.
+code_of_row() {
+  xdotool mousemove --window "$main" 100 $((222 + 19 * $1)) click --repeat 2 --delay 80 1
+  sleep 0.3
+  xclip -o -selection clipboard 2>/dev/null || true
+}
+for row in 0 1 2; do
+  code=""
+  for _ in $(seq 40); do
+    code=$(code_of_row "$row")
+    [[ "$code" =~ ^[0-9]{4,8}$ ]] && break
+    sleep 0.5
+  done
+  [[ "$code" =~ ^[0-9]{4,8}$ ]] || fail "row $row shows no code (copied: '$code')"
+  echo "row $row: code $code"
+done
+sleep 0.5
+import -window "$main" "$shots/receive_codes.png"
+
+# 释放号码, answered Yes: every number goes back with its project.
+xdotool mousemove --window "$main" 501 168 click 1
+sleep 0.5
+xdotool key Return
+for phone in "${phones[@]}"; do
+  wait_for 50 grep -q "/yh_sf/username=demo01&password=demo2026&id=1021&phone=$phone$" \
+    "$work/requests.log" || fail "$phone was not released"
+done
+echo "1 passed, 0 failed"
