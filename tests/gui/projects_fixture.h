@@ -13,6 +13,7 @@
 #include "app/app_context.h"
 #include "support/gbk_test_text.h"
 #include "support/modal_windows.h"
+#include "support/qt_printing.h"
 #include "support/recording_dialogs.h"
 #include "support/scripted_http_server.h"
 

@@ -19,6 +19,7 @@
 #include "receive/receive_page.h"
 #include "support/gbk_test_text.h"
 #include "support/modal_windows.h"
+#include "support/qt_printing.h"
 #include "support/recording_dialogs.h"
 #include "support/scripted_http_server.h"
 
@@ -39,6 +40,12 @@ class ReceiveFixture : public testing::Test {
     session.addresses = {address, address, address, address, address,
                          address, address, address, address, address};
     context.config.segmentUrl = server.baseUrl();
+    openPage();
+  }
+  ~ReceiveFixture() override { page.reset(); }
+
+  // A new page with the projects 1021 (selected), 1000 and 1001 and the placeholder.
+  void openPage() {
     page = std::make_unique<ReceivePage>(context);
     page->show();
     projects()->addItems({"您未收藏[短信项目]，可通过关键字或项目ID进行搜索。", kProject1021,
@@ -46,7 +53,6 @@ class ReceiveFixture : public testing::Test {
     projects()->setCurrentIndex(1);
     takeButton()->installEventFilter(&takeButtonEnables_);
   }
-  ~ReceiveFixture() override { page.reset(); }
 
   static const Clock& systemClock() {
     static const SystemClock clock;  // outlives every worker of every test
