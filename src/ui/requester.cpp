@@ -14,8 +14,9 @@ GbkText UiRequester::getText(std::string_view gbkUrl) {
   QEventLoop loop;
   std::thread transfer([&] {
     reply = verdomo::getText(session_, url);
-    // Queued, so it is handled inside exec() even when the transfer ends before exec() starts.
-    QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    // Queued, so it is handled inside exec() even when the transfer ends before exec() starts;
+    // by name, so that Qt makes the call event itself.
+    QMetaObject::invokeMethod(&loop, "quit", Qt::QueuedConnection);
   });
   loop.exec(QEventLoop::ExcludeUserInputEvents);
   transfer.join();
