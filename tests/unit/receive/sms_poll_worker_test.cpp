@@ -113,7 +113,9 @@ class SmsPollTest : public testing::Test {
   // Replies by the phone number asked for (UTF-8); any other number gets `reply`.
   std::map<std::string, std::string> repliesByPhone;
   std::string reply = "0|" + kPhone + "|没有收到短信";
+  std::optional<ScriptedReply> fault;  // when set, every poll meets it instead
   ScriptedHttpServer server{[this](const ScriptedRequest& r) {
+    if (fault) return *fault;
     const std::size_t at = r.target.rfind("&phone=");
     const std::string phone = at == std::string::npos ? "" : r.target.substr(at + 7);
     const auto found = repliesByPhone.find(phone);
@@ -311,6 +313,25 @@ INSTANTIATE_TEST_SUITE_P(
         ReplyCase{"StatusAloneIsWrittenWhole", "1", "status 13800138000 1"},
         ReplyCase{"EmptyReplyEmptiesTheStatus", "", "status 13800138000 "}),
     caseName<ReplyCase>);
+
+// A broken answer is an empty reply: the row's status is emptied and it stays polled.
+TEST_F(SmsPollTest, AFailedPollEmptiesTheStatus) {
+  const std::pair<const char*, ScriptedReply> faults[] = {
+      {"reset", ScriptedReply{.reset = true}},
+      {"garbage", ScriptedReply{.raw = std::string("\x01\x02 not http at all\r\n\r\n")}},
+      {"truncated", ScriptedReply{.raw = std::string("HTTP/1.1 200 OK\r\nContent-Length: 50\r\n"
+                                                     "\r\n1|13800138000|cut")}},
+  };
+  for (const auto& [name, broken] : faults) {
+    fault = broken;
+    port.rows.clear();
+    log.calls.clear();
+    port.addRow(7, kPhone, "");
+    runPass();
+    ASSERT_EQ(log.calls.size(), 6u) << name;
+    EXPECT_EQ(log.calls[3], "status 13800138000 ") << name;
+  }
+}
 
 TEST_F(SmsPollTest, APassAsksForEveryWaitingRowInTurnAtItsPace) {
   port.addRow(1, "13800000001", "");
