@@ -101,40 +101,49 @@ ReceiveRequest receiveRequest(const AppContext& context) {
   return {context.session.addresses, context.session.credentials()};
 }
 
+// Runs `work` on a thread of its own, with a port to the page and a pause that the page's end
+// cuts short.
+template <typename Work>
+void startWorker(const AppContext& context, QWidget* page, ReceiveControls& controls,
+                 std::stop_token stop, Work work) {
+  auto port = std::make_shared<DispatchedReceivePort>(page, controls);
+  std::thread([port, pacing = context.pacing, stop = std::move(stop), work = std::move(work)] {
+    SleepingPause pause(pacing, stop);
+    work(*port, pause, stop);
+  }).detach();
+}
+
 }  // namespace
 
 void startNumberTakeWorker(AppContext& context, QWidget* page, ReceiveControls& controls,
                            std::stop_token stop) {
-  auto port = std::make_shared<DispatchedReceivePort>(page, controls);
-  std::thread([port, request = receiveRequest(context), &clock = context.clock,
-               pacing = context.pacing, stop = std::move(stop)] {
-    HttpSession session;
-    SessionRequester requester(session);
-    SleepingPause pause(pacing, stop);
-    runNumberTake(requester, pause, clock, request, *port);
-  }).detach();
+  startWorker(context, page, controls, std::move(stop),
+              [request = receiveRequest(context), &clock = context.clock](
+                  DispatchedReceivePort& port, Pause& pause, const std::stop_token&) {
+                HttpSession session;
+                SessionRequester requester(session);
+                runNumberTake(requester, pause, clock, request, port);
+              });
 }
 
 void startSmsPollWorker(AppContext& context, QWidget* page, ReceiveControls& controls,
                         std::stop_token stop) {
-  auto port = std::make_shared<DispatchedReceivePort>(page, controls);
-  std::thread([port, request = receiveRequest(context), &clock = context.clock,
-               pacing = context.pacing, stop = std::move(stop)] {
-    HttpSession session;
-    SessionRequester requester(session);
-    SleepingPause pause(pacing, stop);
-    runSmsPollWorker(requester, pause, clock, request, *port, stop);
-  }).detach();
+  startWorker(context, page, controls, std::move(stop),
+              [request = receiveRequest(context), &clock = context.clock](
+                  DispatchedReceivePort& port, Pause& pause, const std::stop_token& token) {
+                HttpSession session;
+                SessionRequester requester(session);
+                runSmsPollWorker(requester, pause, clock, request, port, token);
+              });
 }
 
 void startAttributionWorker(AppContext& context, QWidget* page, ReceiveControls& controls,
                             std::stop_token stop) {
-  auto port = std::make_shared<DispatchedReceivePort>(page, controls);
-  std::thread([port, segmentBase = context.config.segmentUrl, pacing = context.pacing,
-               stop = std::move(stop)] {
-    SleepingPause pause(pacing, stop);
-    runAttributionWorker(pause, segmentBase, *port, stop);
-  }).detach();
+  startWorker(context, page, controls, std::move(stop),
+              [segmentBase = context.config.segmentUrl](DispatchedReceivePort& port, Pause& pause,
+                                                        const std::stop_token& token) {
+                runAttributionWorker(pause, segmentBase, port, token);
+              });
 }
 
 }  // namespace verdomo

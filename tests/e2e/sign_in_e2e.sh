@@ -6,33 +6,9 @@
 set -euo pipefail
 client=$1 simulator=$2 shots=$3
 
-work=$(mktemp -d)
-cleanup() {
-  kill "${client_pid:-}" "${simulator_pid:-}" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAILED: $*" >&2
-  import -window root "$shots/sign_in_failure.png" 2>/dev/null || true
-  echo "--- simulator requests:" >&2
-  cat "$work/requests.log" >&2 || true
-  exit 1
-}
-
-# A port offset of our own, so parallel runs and other servers do not meet.
-offset=$((21000 + RANDOM % 5000))
-update_port=$((offset + 79))
-segment_port=$((offset + 443))
-"$simulator" --port-offset "$offset" --update-port "$update_port" --segment-port "$segment_port" \
-  --request-log "$work/requests.log" >"$work/simulator.out" 2>&1 &
-simulator_pid=$!
-for _ in $(seq 100); do
-  grep -q "/yh.txt\|listening\|127.0.0.1" "$work/simulator.out" 2>/dev/null && break
-  sleep 0.1
-done
-sleep 0.3
+e2e_name=sign_in
+source "$(dirname "$0")/e2e_common.sh"
+start_simulator
 
 "$client" --server-host 127.0.0.1 --port-offset "$offset" --update-host "127.0.0.1:$update_port" \
   --segment-url "https://127.0.0.1:$segment_port" --store-dir "$work/store" \

@@ -8,32 +8,8 @@
 set -euo pipefail
 client=$1 simulator=$2 shots=$3
 
-work=$(mktemp -d)
-cleanup() {
-  kill "${client_pid:-}" "${second_pid:-}" "${simulator_pid:-}" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAILED: $*" >&2
-  import -window root "$shots/update_failure.png" 2>/dev/null || true
-  echo "--- simulator requests:" >&2
-  cat "$work/requests.log" >&2 || true
-  echo "--- client output:" >&2
-  cat "$work/client.out" >&2 || true
-  exit 1
-}
-# Waits up to $1 tenths of a second for the command that follows to succeed.
-wait_for() {
-  local tenths=$1
-  shift
-  for _ in $(seq "$tenths"); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  "$@"
-}
+e2e_name=update
+source "$(dirname "$0")/e2e_common.sh"
 
 run="$work/run"
 mkdir -p "$run" "$work/package" "$work/elsewhere"
@@ -45,15 +21,7 @@ chmod 644 "$work/package/verdomo"
 echo "Verdomo 1.7" >"$work/package/readme.txt"
 (cd "$work/package" && zip -q "$work/ostrel.zip" verdomo readme.txt)
 
-offset=$((21000 + RANDOM % 5000))
-update_port=$((offset + 79))
-segment_port=$((offset + 443))
-"$simulator" --port-offset "$offset" --update-port "$update_port" --segment-port "$segment_port" \
-  --published-version 1.7 --package "$work/ostrel.zip" \
-  --request-log "$work/requests.log" >"$work/simulator.out" 2>&1 &
-simulator_pid=$!
-wait_for 100 grep -q "127.0.0.1" "$work/simulator.out" || fail "the simulator did not start"
-sleep 0.3
+start_simulator --published-version 1.7 --package "$work/ostrel.zip"
 
 # Started from another current directory: the update still lands beside the executable.
 (cd "$work/elsewhere" && exec "$run/verdomo" --server-host 127.0.0.1 --port-offset "$offset" \

@@ -5,28 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "api/service_address.h"
+#include "support/call_log.h"
 #include "support/gbk_test_text.h"
 #include "support/scripted_http_server.h"
 
 namespace verdomo::test {
 namespace {
-
-using Texts = std::vector<std::string>;
-
-// Every call of a port and every pause, as one line each, in the order they happened.
-struct CallLog {
-  Texts calls;
-  void add(std::string call) { calls.push_back(std::move(call)); }
-};
-
-class LoggingPause final : public Pause {
- public:
-  explicit LoggingPause(CallLog& log) : log_(log) {}
-  void pause(int milliseconds) override { log_.add("pause " + std::to_string(milliseconds)); }
-
- private:
-  CallLog& log_;
-};
 
 std::string joined(const std::vector<GbkText>& texts) {
   std::string line;

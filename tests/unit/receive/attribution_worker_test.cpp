@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "call_log.h"
+#include "support/call_log.h"
 #include "support/case_name.h"
 #include "support/gbk_test_text.h"
 #include "support/scripted_http_server.h"

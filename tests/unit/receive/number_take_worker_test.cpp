@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "api/service_address.h"
-#include "call_log.h"
+#include "support/call_log.h"
 #include "support/gbk_test_text.h"
 #include "support/manual_clock.h"
 #include "support/scripted_http_server.h"

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "api/service_address.h"
-#include "call_log.h"
+#include "support/call_log.h"
 #include "support/case_name.h"
 #include "support/gbk_test_text.h"
 #include "support/manual_clock.h"

@@ -1,5 +1,5 @@
 #pragma once
-// What the receive workers did, one line each in the order it happened: the port calls a test
+// What a worker did, one line each in the order it happened: the port calls a test
 // port records, every pause and every platform request with its path.
 
 #include <string>

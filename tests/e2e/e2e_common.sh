@@ -1,0 +1,47 @@
+# What the end-to-end scripts share; sourced after `client`, `simulator` and `shots` are set
+# and `e2e_name` names the test (for its failure screenshot). Gives a work folder that goes with
+# the script, `fail`, `wait_for` and `start_simulator`.
+
+work=$(mktemp -d)
+cleanup() {
+  kill "${client_pid:-}" "${second_pid:-}" "${simulator_pid:-}" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Says why, keeps a screenshot, the simulator's request log and the client's output, and stops.
+fail() {
+  echo "FAILED: $*" >&2
+  import -window root "$shots/${e2e_name}_failure.png" 2>/dev/null || true
+  echo "--- simulator requests:" >&2
+  cat "$work/requests.log" >&2 || true
+  echo "--- client output:" >&2
+  cat "$work/client.out" >&2 || true
+  exit 1
+}
+
+# Waits up to $1 tenths of a second for the command that follows to succeed.
+wait_for() {
+  local tenths=$1
+  shift
+  for _ in $(seq "$tenths"); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  "$@"
+}
+
+# Starts the simulator on a port offset of its own, so parallel runs and other servers do not
+# meet, with its request log in the work folder; further arguments go to the simulator. Sets
+# offset, update_port and segment_port.
+start_simulator() {
+  offset=$((21000 + RANDOM % 5000))
+  update_port=$((offset + 79))
+  segment_port=$((offset + 443))
+  "$simulator" --port-offset "$offset" --update-port "$update_port" --segment-port "$segment_port" \
+    --request-log "$work/requests.log" "$@" >"$work/simulator.out" 2>&1 &
+  simulator_pid=$!
+  wait_for 100 grep -q "127.0.0.1" "$work/simulator.out" || fail "the simulator did not start"
+  sleep 0.3
+}
