@@ -13,6 +13,8 @@ class Pause {
  public:
   virtual ~Pause() = default;
   virtual void pause(int milliseconds) = 0;
+  // True once whoever waits has been told to stop; a loop then ends at its next pause.
+  virtual bool stopRequested() const { return false; }
 };
 
 // Scales every pause. Production runs at 1; tests shrink five-second passes to milliseconds.
@@ -26,7 +28,7 @@ class SleepingPause final : public Pause {
  public:
   explicit SleepingPause(Pacing pacing, std::stop_token stop = {});
   void pause(int milliseconds) override;
-  bool stopRequested() const { return stop_.stop_requested(); }
+  bool stopRequested() const override { return stop_.stop_requested(); }
 
  private:
   Pacing pacing_;

@@ -45,6 +45,7 @@ void releaseListedNumbers(PlatformRequester& requester, Pause& pause, const Rece
     requester.getText(
         requestUrl(request.addresses, request.credentials, path, {number.projectId, number.phone}));
     pause.pause(kAfterReleaseMs);
+    if (pause.stopRequested()) return;  // the page is gone
   }
   port.deleteAllRows();
   port.setReleaseLabel({});
@@ -72,6 +73,7 @@ void runNumberTake(PlatformRequester& requester, Pause& pause, const Clock& cloc
     applyTakeReply(reply, *projectId, clock, port, endsRun);
     if (endsRun) break;
     pause.pause(kAfterTakeMs);
+    if (pause.stopRequested()) break;  // the page is gone: take no more numbers
   }
 }
 
@@ -79,11 +81,11 @@ void takeSpecifiedNumber(PlatformRequester& requester, Pause& pause, const Clock
                          const ReceiveRequest& request, NumberTakePort& port) {
   TakeButtonsDisabled busy(port);
   const std::optional<GbkText> projectId = takeableProjectId(port.selectedProjectItem());
-  const GbkText phone = port.specificNumberText();
-  if (!projectId || phone.empty()) return;
+  if (!projectId || port.specificNumberText().empty()) return;
   releaseListedNumbers(requester, pause, request, endpoint::kReleaseNumber, port);
-  const GbkText reply =
-      requester.getText(takeSpecificUrl(request.addresses, request.credentials, *projectId, phone));
+  // Read again: the box may have been edited while the list was being released.
+  const GbkText reply = requester.getText(takeSpecificUrl(request.addresses, request.credentials,
+                                                          *projectId, port.specificNumberText()));
   applyTakeReply(parseTakeReply(reply), *projectId, clock, port, true);
 }
 

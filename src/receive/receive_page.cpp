@@ -56,8 +56,9 @@ ReceivePage::ReceivePage(AppContext& context, QWidget* parent)
   controls_ = std::make_unique<ReceiveControls>(*ui_, this, context.dialogs, context.session);
   buildNumberMenu();
   list->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(list, &QTreeWidget::customContextMenuRequested, this,
-          [this, list](const QPoint& at) { showNumberMenu(list->viewport()->mapToGlobal(at)); });
+  connect(list, &QTreeWidget::customContextMenuRequested, this, [this, list](const QPoint& at) {
+    if (list->itemAt(at) != nullptr) showNumberMenu(list->viewport()->mapToGlobal(at));
+  });
   connect(list, &QTreeWidget::itemDoubleClicked, this, &ReceivePage::copyOnDoubleClick);
   connect(ui_->按钮, &QPushButton::clicked, this, &ReceivePage::searchReceiveProjects);
   connect(ui_->按钮_取号刷新, &QPushButton::clicked, this, &ReceivePage::startFavouritesWorker);
@@ -115,7 +116,11 @@ void ReceivePage::searchReceiveProjects() {
 }
 
 void ReceivePage::takeNumbers() {
-  startNumberTakeWorker(context_, this, *controls_, workers_.token());
+  // One take at a time: a second click can arrive before the worker has disabled the buttons.
+  if (takeRunning_) return;
+  takeRunning_ = true;
+  startNumberTakeWorker(context_, this, *controls_, workers_.token(),
+                        [this] { takeRunning_ = false; });
 }
 
 void ReceivePage::takeSpecifiedNumber() {

@@ -58,6 +58,7 @@ class ReceivePage : public QWidget {
   AppContext& context_;
   std::unique_ptr<ReceiveControls> controls_;
   QMenu* numberMenu_ = nullptr;
+  bool takeRunning_ = false;
   WorkerStop workers_;
 };
 

@@ -81,6 +81,9 @@ class DispatchedReceivePort final : public NumberTakePort,
     write([=](ReceiveControls& c) { c.setProvince(id, phone, province); });
   }
 
+  // Runs `call` on the UI thread, while the page lives.
+  void onPage(std::function<void()> call) { dispatch_.post(std::move(call)); }
+
  private:
   // The controls live as long as the page, the dispatch's context: a call that runs at all
   // finds them alive.
@@ -116,14 +119,16 @@ void startWorker(const AppContext& context, QWidget* page, ReceiveControls& cont
 }  // namespace
 
 void startNumberTakeWorker(AppContext& context, QWidget* page, ReceiveControls& controls,
-                           std::stop_token stop) {
-  startWorker(context, page, controls, std::move(stop),
-              [request = receiveRequest(context), &clock = context.clock](
-                  DispatchedReceivePort& port, Pause& pause, const std::stop_token&) {
-                HttpSession session;
-                SessionRequester requester(session);
-                runNumberTake(requester, pause, clock, request, port);
-              });
+                           std::stop_token stop, std::function<void()> finished) {
+  startWorker(
+      context, page, controls, std::move(stop),
+      [request = receiveRequest(context), &clock = context.clock, finished = std::move(finished)](
+          DispatchedReceivePort& port, Pause& pause, const std::stop_token&) {
+        HttpSession session;
+        SessionRequester requester(session);
+        runNumberTake(requester, pause, clock, request, port);
+        port.onPage(finished);
+      });
 }
 
 void startSmsPollWorker(AppContext& context, QWidget* page, ReceiveControls& controls,

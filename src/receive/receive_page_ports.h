@@ -4,6 +4,7 @@
 // controls only through the UI dispatch; once the page is gone, reads answer nothing, writes
 // are dropped and the stop token ends the loops at their next pause.
 
+#include <functional>
 #include <stop_token>
 
 class QWidget;
@@ -13,8 +14,9 @@ namespace verdomo {
 struct AppContext;
 class ReceiveControls;
 
+// `finished` runs on the UI thread when the take is over.
 void startNumberTakeWorker(AppContext& context, QWidget* page, ReceiveControls& controls,
-                           std::stop_token stop);
+                           std::stop_token stop, std::function<void()> finished);
 void startSmsPollWorker(AppContext& context, QWidget* page, ReceiveControls& controls,
                         std::stop_token stop);
 void startAttributionWorker(AppContext& context, QWidget* page, ReceiveControls& controls,

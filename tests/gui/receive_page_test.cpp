@@ -5,6 +5,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QTimer>
+#include <set>
 
 #include "receive_fixture.h"
 
@@ -59,6 +61,46 @@ TEST_F(ReceivePageTest, ATakeReleasesTheListThenTakesTheQuantityWithTheFilters) 
     EXPECT_EQ(cell(0, empty), "") << empty;
   EXPECT_FALSE(cell(0, 6).isEmpty());  // the take time
   EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(ReceivePageTest, OneTakeAtATimeWithAllFourButtonsDisabled) {
+  answer("/yh_qh/", [sequence = numberSequence()](const ScriptedRequest& request) {
+    ScriptedReply reply = sequence(request);
+    reply.delay = std::chrono::milliseconds(30);
+    return reply;
+  });
+  const char* buttons[] = {"按钮_取号_获取号码", "按钮_取号_指定", "按钮_取号_全部加黑",
+                           "按钮_取号全部释放"};
+  QTimer watch;
+  std::set<std::string> seenDisabled;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    for (const char* name : buttons) {
+      if (!control<QPushButton>(name)->isEnabled()) seenDisabled.insert(name);
+    }
+  });
+  watch.start(1);
+  takeButton()->click();  // a second click before the worker has disabled the buttons
+  ASSERT_TRUE(take("3", [&] { return rowCount() == 3; }));
+  watch.stop();
+  EXPECT_EQ(seenDisabled.size(), 4u);
+  EXPECT_EQ(targetsStartingWith("/yh_qh/").size(), 3u);
+  for (const char* name : buttons)
+    EXPECT_TRUE(control<QPushButton>(name)->isEnabled()) << name;
+}
+
+TEST_F(ReceivePageTest, ATakeEndsWithItsPage) {
+  answer("/yh_qh/", [sequence = numberSequence()](const ScriptedRequest& request) {
+    ScriptedReply reply = sequence(request);
+    reply.delay = std::chrono::milliseconds(50);
+    return reply;
+  });
+  control<QLineEdit>("编辑框_取号_获取数量")->setText("10");
+  takeButton()->click();
+  ASSERT_TRUE(waitUntil([&] { return targetsStartingWith("/yh_qh/").size() >= 2; }));
+  page.reset();
+  const std::size_t sent = targetsStartingWith("/yh_qh/").size();
+  waitUntil([] { return false; }, 500);
+  EXPECT_LE(targetsStartingWith("/yh_qh/").size(), sent + 1);  // at most the one in flight
 }
 
 TEST_F(ReceivePageTest, QuantitiesZeroAndElevenTakeNothing) {
@@ -181,6 +223,8 @@ TEST_F(ReceivePageTest, TheMenuOpensForProjectsAbove1000Only) {
     EXPECT_EQ(menu()->isVisible(), opens) << item;
     menu()->hide();
   }
+  emit list()->customContextMenuRequested(QPoint(5, 300));  // below the rows: no menu
+  EXPECT_FALSE(menu()->isVisible());
 }
 
 TEST_F(ReceivePageTest, CopiesPutTheCellsOnTheClipboard) {
@@ -257,6 +301,15 @@ TEST_F(ReceivePageTest, ReuseAsksForTheNumberAgainAndPutsTheRowBackToWaiting) {
   EXPECT_EQ(row->text(7), "1021");
   EXPECT_TRUE(page->isEnabled());
 
+  const std::size_t takes = targetsStartingWith("/yh_qh/").size();
+  projects()->setCurrentIndex(0);  // the placeholder: nothing is asked
+  menuItem("再次使用号码")->trigger();
+  list()->clearSelection();
+  projects()->setCurrentIndex(3);
+  menuItem("再次使用号码")->trigger();  // no selected row: nothing either
+  EXPECT_EQ(targetsStartingWith("/yh_qh/").size(), takes);
+
+  selectRow(1);
   answer("/yh_qh/", "0|号码已失效");
   menuItem("再次使用号码")->trigger();
   EXPECT_EQ(dialogs.texts(), std::vector<QString>{"号码已失效"});
