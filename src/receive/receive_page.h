@@ -45,6 +45,8 @@ class ReceivePage : public QWidget {
   void copyOnDoubleClick();
 
   QMenu* numberMenu() const { return numberMenu_; }
+  // True from a click on "获取手机号码" until its take worker is done.
+  bool takeRunning() const { return takeRunning_; }
 
  private:
   void releaseList(const Endpoint& path, const char* question);

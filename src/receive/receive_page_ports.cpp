@@ -100,6 +100,22 @@ class DispatchedReceivePort final : public NumberTakePort,
   ReceiveControls* controls_;
 };
 
+// The application's clock as a worker reads it: on the UI thread, while the page lives, so that
+// a worker never reaches a clock that has gone with its window. Without the page it answers the
+// epoch, and what the worker computes from it is dropped with the page anyway.
+class PageClock final : public Clock {
+ public:
+  PageClock(QWidget* page, const Clock& clock) : dispatch_(page), clock_(&clock) {}
+  LocalDateTime now() const override {
+    return dispatch_.read<LocalDateTime>([clock = clock_] { return clock->now(); })
+        .value_or(LocalDateTime{});
+  }
+
+ private:
+  UiDispatch dispatch_;
+  const Clock* clock_;
+};
+
 ReceiveRequest receiveRequest(const AppContext& context) {
   return {context.session.addresses, context.session.credentials()};
 }
@@ -120,21 +136,21 @@ void startWorker(const AppContext& context, QWidget* page, ReceiveControls& cont
 
 void startNumberTakeWorker(AppContext& context, QWidget* page, ReceiveControls& controls,
                            std::stop_token stop, std::function<void()> finished) {
-  startWorker(
-      context, page, controls, std::move(stop),
-      [request = receiveRequest(context), &clock = context.clock, finished = std::move(finished)](
-          DispatchedReceivePort& port, Pause& pause, const std::stop_token&) {
-        HttpSession session;
-        SessionRequester requester(session);
-        runNumberTake(requester, pause, clock, request, port);
-        port.onPage(finished);
-      });
+  startWorker(context, page, controls, std::move(stop),
+              [request = receiveRequest(context), clock = PageClock(page, context.clock),
+               finished = std::move(finished)](DispatchedReceivePort& port, Pause& pause,
+                                               const std::stop_token&) {
+                HttpSession session;
+                SessionRequester requester(session);
+                runNumberTake(requester, pause, clock, request, port);
+                port.onPage(finished);
+              });
 }
 
 void startSmsPollWorker(AppContext& context, QWidget* page, ReceiveControls& controls,
                         std::stop_token stop) {
   startWorker(context, page, controls, std::move(stop),
-              [request = receiveRequest(context), &clock = context.clock](
+              [request = receiveRequest(context), clock = PageClock(page, context.clock)](
                   DispatchedReceivePort& port, Pause& pause, const std::stop_token& token) {
                 HttpSession session;
                 SessionRequester requester(session);

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -51,7 +50,6 @@ class ReceiveFixture : public testing::Test {
     projects()->addItems({"您未收藏[短信项目]，可通过关键字或项目ID进行搜索。", kProject1021,
                           "[1000]某站 - {价格}：1", "[1001]某站 - {价格}：1"});
     projects()->setCurrentIndex(1);
-    takeButton()->installEventFilter(&takeButtonEnables_);
   }
 
   static const Clock& systemClock() {
@@ -93,20 +91,12 @@ class ReceiveFixture : public testing::Test {
   }
   void selectRow(int row) { list()->setCurrentItem(list()->topLevelItem(row)); }
 
-  enum class ButtonsTurn { kDisabledThenEnabled, kUntouched };
-  // Clicks "获取手机号码" with this quantity and waits until `done` holds and, unless the take
-  // leaves them alone, the take worker has enabled the buttons again.
-  bool take(const QString& quantity, const std::function<bool()>& done,
-            ButtonsTurn buttons = ButtonsTurn::kDisabledThenEnabled) {
+  // Clicks "获取手机号码" with this quantity and waits until `done` holds and the take worker
+  // is over.
+  bool take(const QString& quantity, const std::function<bool()>& done) {
     control<QLineEdit>("编辑框_取号_获取数量")->setText(quantity);
-    const int enablesBefore = takeButtonEnables_.count;
     takeButton()->click();
-    return waitUntil(
-        [&] {
-          return done() &&
-                 (buttons == ButtonsTurn::kUntouched || takeButtonEnables_.count > enablesBefore);
-        },
-        10000);
+    return waitUntil([&] { return done() && !page->takeRunning(); }, 10000);
   }
   int rowCount() const { return list()->topLevelItemCount(); }
 
@@ -130,17 +120,6 @@ class ReceiveFixture : public testing::Test {
   std::unique_ptr<ReceivePage> page;
 
  private:
-  // Counts the times a widget becomes enabled.
-  struct EnableCounter : QObject {
-    int count = 0;
-    bool eventFilter(QObject* watched, QEvent* event) override {
-      if (event->type() == QEvent::EnabledChange && static_cast<QWidget*>(watched)->isEnabled())
-        ++count;
-      return false;
-    }
-  };
-
-  EnableCounter takeButtonEnables_;
   std::mutex mutex_;
   std::map<std::string, Replier> repliers_;
 };

@@ -106,8 +106,7 @@ TEST_F(ReceivePageTest, ATakeEndsWithItsPage) {
 TEST_F(ReceivePageTest, QuantitiesZeroAndElevenTakeNothing) {
   listNumbers(2);
   answer("/yh_sf/", "1");
-  ASSERT_TRUE(take(
-      "11", [&] { return dialogs.shown().size() == 1; }, ButtonsTurn::kUntouched));
+  ASSERT_TRUE(take("11", [&] { return dialogs.shown().size() == 1; }));
   EXPECT_EQ(dialogs.texts(), std::vector<QString>{"一次最多只能取10个号码"});
   EXPECT_EQ(rowCount(), 2);  // untouched
   EXPECT_TRUE(targetsStartingWith("/yh_sf/").empty());
