@@ -113,9 +113,7 @@ class SmsPollTest : public testing::Test {
   // Replies by the phone number asked for (UTF-8); any other number gets `reply`.
   std::map<std::string, std::string> repliesByPhone;
   std::string reply = "0|" + kPhone + "|没有收到短信";
-  std::optional<ScriptedReply> fault;  // when set, every poll meets it instead
   ScriptedHttpServer server{[this](const ScriptedRequest& r) {
-    if (fault) return *fault;
     const std::size_t at = r.target.rfind("&phone=");
     const std::string phone = at == std::string::npos ? "" : r.target.substr(at + 7);
     const auto found = repliesByPhone.find(phone);
@@ -323,7 +321,8 @@ TEST_F(SmsPollTest, AFailedPollEmptiesTheStatus) {
                                                      "\r\n1|13800138000|cut")}},
   };
   for (const auto& [name, broken] : faults) {
-    fault = broken;
+    ScriptedHttpServer brokenServer([reply = broken](const ScriptedRequest&) { return reply; });
+    request.addresses = buildServiceAddresses("127.0.0.1", brokenServer.port() - 38123);
     port.rows.clear();
     log.calls.clear();
     port.addRow(7, kPhone, "");
