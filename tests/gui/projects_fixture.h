@@ -45,6 +45,9 @@ class ProjectsFixture : public testing::Test {
   RecordingDialogs dialogs;
   SystemClock clock;
   AppContext context{{}, {}, session, dialogs, clock, Pacing{0.01}};
+  // Declared before the server, which reads them on its threads until it is gone.
+  std::mutex mutex_;
+  std::map<std::string, ScriptedReply> replies_;
   ScriptedHttpServer server{[this](const ScriptedRequest& request) {
     std::lock_guard lock(mutex_);
     // The longest configured start that matches: "/xiangmu_ysc/" and its "&l=1" form differ
@@ -59,10 +62,6 @@ class ProjectsFixture : public testing::Test {
     }
     return best ? *best : ScriptedReply{.status = 404};
   }};
-
- private:
-  std::mutex mutex_;
-  std::map<std::string, ScriptedReply> replies_;
 };
 
 inline constexpr const char* kReceiveFavouritesTarget = "/xiangmu_ysc/username=demo01&password=pw";

@@ -103,6 +103,9 @@ class ReceiveFixture : public testing::Test {
   SessionState session;
   RecordingDialogs dialogs;
   AppContext context;
+  // Declared before the server, which reads them on its threads until it is gone.
+  std::mutex mutex_;
+  std::map<std::string, Replier> repliers_;
   ScriptedHttpServer server{[this](const ScriptedRequest& request) {
     Replier replier;
     {
@@ -118,10 +121,6 @@ class ReceiveFixture : public testing::Test {
     return replier ? replier(request) : ScriptedReply{.status = 404};
   }};
   std::unique_ptr<ReceivePage> page;
-
- private:
-  std::mutex mutex_;
-  std::map<std::string, Replier> repliers_;
 };
 
 // Answers "1|<number>" with numbers 13800000001, 13800000002, … in order, refusing the calls
