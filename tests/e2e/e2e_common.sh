@@ -14,6 +14,8 @@ trap cleanup EXIT
 fail() {
   echo "FAILED: $*" >&2
   import -window root "$shots/${e2e_name}_failure.png" 2>/dev/null || true
+  echo "--- simulator output:" >&2
+  cat "$work/simulator.out" >&2 || true
   echo "--- simulator requests:" >&2
   cat "$work/requests.log" >&2 || true
   echo "--- client output:" >&2
@@ -34,14 +36,24 @@ wait_for() {
 
 # Starts the simulator on a port offset of its own, so parallel runs and other servers do not
 # meet, with its request log in the work folder; further arguments go to the simulator. Sets
-# offset, update_port and segment_port.
+# offset, update_port and segment_port. The offsets keep the poll port (38123 + offset) above
+# the system's range of ephemeral ports, where an outgoing connection could hold it; a port
+# taken all the same makes it try another offset.
 start_simulator() {
-  offset=$((21000 + RANDOM % 5000))
-  update_port=$((offset + 79))
-  segment_port=$((offset + 443))
-  "$simulator" --port-offset "$offset" --update-port "$update_port" --segment-port "$segment_port" \
-    --request-log "$work/requests.log" "$@" >"$work/simulator.out" 2>&1 &
-  simulator_pid=$!
-  wait_for 100 grep -q "127.0.0.1" "$work/simulator.out" || fail "the simulator did not start"
-  sleep 0.3
+  for _ in 1 2 3 4 5; do
+    offset=$((22900 + RANDOM % 4400))
+    update_port=$((offset + 79))
+    segment_port=$((offset + 443))
+    "$simulator" --port-offset "$offset" --update-port "$update_port" \
+      --segment-port "$segment_port" --request-log "$work/requests.log" "$@" \
+      >"$work/simulator.out" 2>&1 &
+    simulator_pid=$!
+    if wait_for 100 grep -q "127.0.0.1" "$work/simulator.out" && kill -0 "$simulator_pid"; then
+      sleep 0.3
+      return 0
+    fi
+    kill "$simulator_pid" 2>/dev/null || true
+    wait "$simulator_pid" 2>/dev/null || true
+  done
+  fail "the simulator did not start"
 }
