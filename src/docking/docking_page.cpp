@@ -4,6 +4,7 @@
 #include <array>
 
 #include "ui/accessible_names.h"
+#include "ui/list_columns.h"
 #include "ui_docking_page.h"
 
 namespace verdomo {
@@ -17,9 +18,7 @@ constexpr std::array kDockingColumns{130, 400, 80, 90, 90, 178};
 DockingPage::DockingPage(AppContext& context, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::DockingPage>()), context_(context) {
   ui_->setupUi(this);
-  for (std::size_t column = 0; column < kDockingColumns.size(); ++column) {
-    ui_->超级列表框_专属列表->setColumnWidth(static_cast<int>(column), kDockingColumns[column]);
-  }
+  setColumnWidths(ui_->超级列表框_专属列表, kDockingColumns);
   nameControlsByLabels(this);
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "ui/accessible_names.h"
+#include "ui/list_columns.h"
 #include "ui_public_docking_page.h"
 
 namespace verdomo {
@@ -18,9 +19,7 @@ constexpr std::array kPublicColumns{150, 340, 100, 100, 0, 300};
 PublicDockingPage::PublicDockingPage(AppContext& context, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::PublicDockingPage>()), context_(context) {
   ui_->setupUi(this);
-  for (std::size_t column = 0; column < kPublicColumns.size(); ++column) {
-    ui_->超级列表框_公开专属列表->setColumnWidth(static_cast<int>(column), kPublicColumns[column]);
-  }
+  setColumnWidths(ui_->超级列表框_公开专属列表, kPublicColumns);
   // The docking state rides along with each row, unseen.
   ui_->超级列表框_公开专属列表->setColumnHidden(4, true);
   nameControlsByLabels(this);

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "ui/accessible_names.h"
+#include "ui/list_columns.h"
 #include "ui_recharge_records_page.h"
 
 namespace verdomo {
@@ -17,9 +18,7 @@ constexpr std::array kRechargeColumns{100, 400, 120, 200, 170};
 RechargeRecordsPage::RechargeRecordsPage(AppContext& context, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::RechargeRecordsPage>()), context_(context) {
   ui_->setupUi(this);
-  for (std::size_t column = 0; column < kRechargeColumns.size(); ++column) {
-    ui_->超级列表框_充值记录->setColumnWidth(static_cast<int>(column), kRechargeColumns[column]);
-  }
+  setColumnWidths(ui_->超级列表框_充值记录, kRechargeColumns);
   nameControlsByLabels(this);
 }
 

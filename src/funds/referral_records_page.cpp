@@ -5,6 +5,7 @@
 #include <array>
 
 #include "ui/accessible_names.h"
+#include "ui/list_columns.h"
 #include "ui_referral_records_page.h"
 
 namespace verdomo {
@@ -18,9 +19,7 @@ constexpr std::array kRecordColumns{90, 90, 200, 130, 50, 130, 300};
 ReferralRecordsPage::ReferralRecordsPage(AppContext& context, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::ReferralRecordsPage>()), context_(context) {
   ui_->setupUi(this);
-  for (std::size_t column = 0; column < kRecordColumns.size(); ++column) {
-    ui_->超级列表框_推荐人明细->setColumnWidth(static_cast<int>(column), kRecordColumns[column]);
-  }
+  setColumnWidths(ui_->超级列表框_推荐人明细, kRecordColumns);
   // The box takes whole numbers only.
   ui_->编辑框_推荐人明细_搜索->setValidator(new QRegularExpressionValidator(
       QRegularExpression(QStringLiteral("[0-9]*")), ui_->编辑框_推荐人明细_搜索));

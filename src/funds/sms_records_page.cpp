@@ -5,6 +5,7 @@
 #include <array>
 
 #include "ui/accessible_names.h"
+#include "ui/list_columns.h"
 #include "ui_sms_records_page.h"
 
 namespace verdomo {
@@ -18,9 +19,7 @@ constexpr std::array kRecordColumns{100, 100, 200, 100, 50, 130, 300};
 SmsRecordsPage::SmsRecordsPage(AppContext& context, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::SmsRecordsPage>()), context_(context) {
   ui_->setupUi(this);
-  for (std::size_t column = 0; column < kRecordColumns.size(); ++column) {
-    ui_->超级列表框_短信明细->setColumnWidth(static_cast<int>(column), kRecordColumns[column]);
-  }
+  setColumnWidths(ui_->超级列表框_短信明细, kRecordColumns);
   // The box takes whole numbers only.
   ui_->编辑框_短信明细_搜索->setValidator(new QRegularExpressionValidator(
       QRegularExpression(QStringLiteral("[0-9]*")), ui_->编辑框_短信明细_搜索));

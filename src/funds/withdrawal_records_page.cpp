@@ -4,6 +4,7 @@
 #include <array>
 
 #include "ui/accessible_names.h"
+#include "ui/list_columns.h"
 #include "ui_withdrawal_records_page.h"
 
 namespace verdomo {
@@ -17,9 +18,7 @@ constexpr std::array kWithdrawalColumns{100, 100, 150, 100, 230, 300};
 WithdrawalRecordsPage::WithdrawalRecordsPage(AppContext& context, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::WithdrawalRecordsPage>()), context_(context) {
   ui_->setupUi(this);
-  for (std::size_t column = 0; column < kWithdrawalColumns.size(); ++column) {
-    ui_->超级列表框_提现明细->setColumnWidth(static_cast<int>(column), kWithdrawalColumns[column]);
-  }
+  setColumnWidths(ui_->超级列表框_提现明细, kWithdrawalColumns);
   nameControlsByLabels(this);
 }
 

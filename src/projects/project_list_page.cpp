@@ -12,6 +12,7 @@
 #include "ui/dialogs.h"
 #include "ui/event_loop_pause.h"
 #include "ui/gbk_qt.h"
+#include "ui/list_columns.h"
 #include "ui/requester.h"
 #include "ui_project_list_page.h"
 
@@ -39,9 +40,7 @@ ProjectListPage::ProjectListPage(AppContext& context, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::ProjectListPage>()), context_(context) {
   ui_->setupUi(this);
   QTreeWidget* list = ui_->超级列表框_项目列表_收短信;
-  for (std::size_t column = 0; column < kCatalogueColumns.size(); ++column) {
-    list->setColumnWidth(static_cast<int>(column), kCatalogueColumns[column]);
-  }
+  setColumnWidths(list, kCatalogueColumns);
   nameControlsByLabels(this);
   addMenu_ = projectMenu(this, "短信收藏项目", "收藏(S)", this, &ProjectListPage::addFavourite);
   removeMenu_ =

@@ -17,6 +17,7 @@
 #include "ui/dialogs.h"
 #include "ui/event_loop_pause.h"
 #include "ui/gbk_qt.h"
+#include "ui/list_columns.h"
 #include "ui/requester.h"
 #include "ui/window_enabling.h"
 #include "ui_receive_page.h"
@@ -47,8 +48,7 @@ ReceivePage::ReceivePage(AppContext& context, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::ReceivePage>()), context_(context) {
   ui_->setupUi(this);
   QTreeWidget* list = ui_->超级列表框_取码_列表框;
-  for (std::size_t column = 0; column < kNumberColumns.size(); ++column)
-    list->setColumnWidth(static_cast<int>(column), kNumberColumns[column]);
+  setColumnWidths(list, kNumberColumns);
   // The take time and the project ID ride along with each row, unseen.
   list->setColumnHidden(NumberList::kTakeTime, true);
   list->setColumnHidden(NumberList::kProjectId, true);
