@@ -3,8 +3,8 @@
 #include <curl/curl.h>
 
 #include <algorithm>
-#include <mutex>
 
+#include "api/curl_setup.h"
 #include "api/wire_url.h"
 
 namespace verdomo {
@@ -12,11 +12,6 @@ namespace {
 
 CURL* curlOf(void* handle) {
   return static_cast<CURL*>(handle);
-}
-
-void initialiseCurlOnce() {
-  static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }
 
 bool hasScheme(std::string_view url) {
@@ -40,16 +35,10 @@ HttpSession::HttpSession(std::size_t bodyLimit) : bodyLimit_(bodyLimit) {
   handle_ = curl_easy_init();
   CURL* curl = curlOf(handle_);
   if (curl == nullptr) return;
-  curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(curl, CURLOPT_USERAGENT, std::string(kDefaultUserAgent).c_str());
-  curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
-  curl_easy_setopt(curl, CURLOPT_MAXREDIRS, 10L);
-  curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+  applyClientDefaults(curl);
   curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 0L);  // the segment service's certificate
   curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 0L);  // is taken as it comes
   curl_easy_setopt(curl, CURLOPT_PATH_AS_IS, 1L);      // values go out as the caller built them
-  curl_easy_setopt(curl, CURLOPT_PROXY, "");           // direct, whatever the environment says
   curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &HttpSession::appendBody);
   curl_easy_setopt(curl, CURLOPT_WRITEDATA, this);
   applyTimeouts();

@@ -4,11 +4,10 @@
 
 #include <fstream>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <system_error>
 
-#include "api/http_session.h"
+#include "api/curl_setup.h"
 #include "api/wire_url.h"
 #include "platform/file_operations.h"
 
@@ -102,11 +101,6 @@ GbkText failureText(CURLcode code, const Transfer& transfer) {
   }
 }
 
-void initialiseCurlOnce() {
-  static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
 }  // namespace
 
 DownloadResult downloadPackage(std::string_view gbkUrl, const std::filesystem::path& target,
@@ -121,13 +115,7 @@ DownloadResult downloadPackage(std::string_view gbkUrl, const std::filesystem::p
       .curl = curl, .target = target, .progress = progress, .maximumBytes = limits.maximumBytes};
   const std::string url = wireUrl(gbkUrl);
   curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
-  curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(curl, CURLOPT_USERAGENT, std::string(kDefaultUserAgent).c_str());
-  curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
-  curl_easy_setopt(curl, CURLOPT_MAXREDIRS, 10L);
-  curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(curl, CURLOPT_PROXY, "");
+  applyClientDefaults(curl);
   // No ceiling on the whole transfer: a large package on a slow line may take its time, as long
   // as it keeps moving.
   curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connectTimeoutMs));
