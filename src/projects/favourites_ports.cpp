@@ -4,13 +4,13 @@
 #include <QPointer>
 #include <QStringList>
 #include <memory>
-#include <thread>
 
 #include "app/app_context.h"
 #include "projects/favourites_workers.h"
 #include "ui/gbk_qt.h"
 #include "ui/thread_dispatch.h"
 #include "ui/window_enabling.h"
+#include "ui/worker_threads.h"
 
 namespace verdomo {
 namespace {
@@ -106,12 +106,12 @@ class SendPagePort final : public SendFavouritesPort {
 template <typename Port, typename Run>
 void startRun(AppContext& context, std::stop_token stop, std::shared_ptr<Port> port, Run run) {
   FavouritesRequest request{context.session.addresses, context.session.credentials()};
-  std::thread([request = std::move(request), pacing = context.pacing, stop = std::move(stop),
-               port = std::move(port), run] {
+  startWorkerThread([request = std::move(request), pacing = context.pacing, stop = std::move(stop),
+                     port = std::move(port), run] {
     HttpSession session;
     SleepingPause pause(pacing, stop);
     run(session, pause, request, *port);
-  }).detach();
+  });
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 #include "receive/receive_page_ports.h"
 
 #include <QWidget>
-#include <thread>
 
 #include "app/app_context.h"
 #include "receive/receive_controls.h"
 #include "ui/thread_dispatch.h"
+#include "ui/worker_threads.h"
 
 namespace verdomo {
 namespace {
@@ -126,10 +126,11 @@ template <typename Work>
 void startWorker(const AppContext& context, QWidget* page, ReceiveControls& controls,
                  std::stop_token stop, Work work) {
   auto port = std::make_shared<DispatchedReceivePort>(page, controls);
-  std::thread([port, pacing = context.pacing, stop = std::move(stop), work = std::move(work)] {
-    SleepingPause pause(pacing, stop);
-    work(*port, pause, stop);
-  }).detach();
+  startWorkerThread(
+      [port, pacing = context.pacing, stop = std::move(stop), work = std::move(work)] {
+        SleepingPause pause(pacing, stop);
+        work(*port, pause, stop);
+      });
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QTimer>
-#include <thread>
 
 #include "app/app_context.h"
 #include "app/start_up_steps.h"
@@ -12,6 +11,7 @@
 #include "ui/dialogs.h"
 #include "ui/event_loop_pause.h"
 #include "ui/thread_dispatch.h"
+#include "ui/worker_threads.h"
 #include "ui_update_window.h"
 #include "update/update_progress.h"
 
@@ -81,11 +81,11 @@ void UpdateWindow::startDownload() {
   ui_->透明标签3->setText(QStringLiteral("更新包正在下载中...请稍后..."));
   // The thread is never joined: once the window is gone the download is cancelled, and what the
   // thread still reports is dropped with the window.
-  std::thread([plan = plan_, state = state_, dispatch = UiDispatch(this), window = this] {
+  startWorkerThread([plan = plan_, state = state_, dispatch = UiDispatch(this), window = this] {
     const UpdateResult result =
         performUpdate(plan, *state, [&] { dispatch.post([window] { window->showUnpacking(); }); });
     dispatch.post([window, result] { window->finishUpdate(result); });
-  }).detach();
+  });
 }
 
 void UpdateWindow::showUnpacking() {
