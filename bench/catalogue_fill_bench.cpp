@@ -8,10 +8,10 @@
 #include <QTreeWidget>
 
 #include "api/service_address.h"
-#include "app/app_context.h"
 #include "local_server.h"
 #include "projects/project_catalogue.h"
 #include "projects/project_list_page.h"
+#include "session/app_context.h"
 #include "ui/dialogs.h"
 
 namespace verdomo {

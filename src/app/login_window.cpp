@@ -7,7 +7,6 @@
 #include "app/register_window.h"
 #include "app/remembered_sign_in.h"
 #include "app/sign_in.h"
-#include "app/start_up_steps.h"
 #include "platform/file_operations.h"
 #include "ui/accessible_names.h"
 #include "ui/dialogs.h"
@@ -16,6 +15,7 @@
 #include "ui/picture.h"
 #include "ui/requester.h"
 #include "ui_login_window.h"
+#include "update/update_check.h"
 
 namespace verdomo {
 namespace {

@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/app_config.h"
-#include "app/app_context.h"
+#include "app/command_line.h"
 #include "app/login_window.h"
 #include "app/main_window.h"
 #include "app/start_up.h"
 #include "platform/process.h"
+#include "session/app_context.h"
 #include "ui/dialogs.h"
 #include "ui/look.h"
 

@@ -7,7 +7,7 @@
 #include <array>
 #include <memory>
 
-#include "app/app_context.h"
+#include "session/app_context.h"
 
 class QLabel;
 class QMenu;

@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/app_context.h"
+#include "session/app_context.h"
 
 namespace Ui {
 class RegisterWindow;

@@ -21,7 +21,7 @@ struct CredentialsField {
 
 }  // namespace
 
-void setUpCredentialStore(TableStore& store, std::string_view baseFolder) {
+void setUpCredentialStore(TableStore& store, const std::filesystem::path& baseFolder) {
   store.createDatabase(baseFolder, databaseName());
   for (const char* table : {"归属地", "用户", "标识", "商户信息"}) {
     store.createTable(utf8ToGbk(table));
@@ -40,8 +40,8 @@ LoginPrefill readRememberedSignIn(const TableStore& store) {
   return {LoginPrefill::Action::Fill, pieces[0], pieces[1]};
 }
 
-void saveRememberedSignIn(TableStore& store, std::string_view baseFolder, std::string_view userName,
-                          std::string_view password) {
+void saveRememberedSignIn(TableStore& store, const std::filesystem::path& baseFolder,
+                          std::string_view userName, std::string_view password) {
   const CredentialsField where;
   store.openDatabase(baseFolder, databaseName());
   store.writeText(where.table, where.identifier, where.field,

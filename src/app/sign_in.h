@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/session_state.h"
+#include "session/session_state.h"
 
 namespace verdomo {
 

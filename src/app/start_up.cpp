@@ -5,17 +5,17 @@
 #include <filesystem>
 
 #include "api/gbk_text.h"
-#include "app/app_context.h"
 #include "app/login_window.h"
 #include "app/remembered_sign_in.h"
 #include "app/sign_in.h"
-#include "app/start_up_steps.h"
 #include "platform/file_operations.h"
 #include "platform/native_path.h"
+#include "session/app_context.h"
 #include "ui/dialogs.h"
 #include "ui/event_loop_pause.h"
 #include "ui/gbk_qt.h"
 #include "ui/requester.h"
+#include "update/update_check.h"
 #include "update/update_window.h"
 
 namespace verdomo {
@@ -78,7 +78,7 @@ StartUpOutcome startUp(LoginWindow& window, AppContext& context) {
   if (publishedVersionDiffers(updateInfo, session.clientVersion)) {
     return takeUpdatePath(window, context, pause);
   }
-  session.storeDirectory = utf8ToGbk(context.config.storeDir);
+  session.storeDirectory = context.config.storeDir;
   TableStore store(pause);
   setUpCredentialStore(store, session.storeDirectory);
   session.serverHost = utf8ToGbk(context.config.serverHost);

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/app_context.h"
+#include "session/app_context.h"
 
 namespace Ui {
 class ReferralRecordsPage;

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <memory>
 
-#include "app/app_context.h"
+#include "session/app_context.h"
 
 namespace Ui {
 class SecurityQuestionWindow;

@@ -1,20 +1,19 @@
 #include "platform/store_base_folder.h"
 
 #include <cstdlib>
-#include <string>
 
 namespace verdomo {
 
-GbkText storeBaseFolder() {
+std::filesystem::path storeBaseFolder() {
   const char* dataHome = std::getenv("XDG_DATA_HOME");
   const char* home = std::getenv("HOME");
-  std::string base;
+  std::filesystem::path base;
   if (dataHome != nullptr && dataHome[0] == '/') {
     base = dataHome;
   } else {
-    base = std::string(home != nullptr ? home : "/tmp") + "/.local/share";
+    base = std::filesystem::path(home != nullptr ? home : "/tmp") / ".local" / "share";
   }
-  return utf8ToGbk(base + "/verdomo");
+  return base / "verdomo";
 }
 
 }  // namespace verdomo

@@ -5,8 +5,8 @@
 #include <QStringList>
 #include <memory>
 
-#include "app/app_context.h"
 #include "projects/favourites_workers.h"
+#include "session/app_context.h"
 #include "ui/gbk_qt.h"
 #include "ui/thread_dispatch.h"
 #include "ui/window_enabling.h"

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/app_context.h"
+#include "session/app_context.h"
 
 class QMenu;
 class QTreeWidgetItem;

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/session_state.h"
+#include "session/session_state.h"
 #include "ui/dialogs.h"
 #include "ui/gbk_qt.h"
 #include "ui_receive_page.h"

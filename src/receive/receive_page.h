@@ -5,8 +5,8 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/app_context.h"
 #include "receive/number_row.h"
+#include "session/app_context.h"
 #include "ui/worker_stop.h"
 
 class QMenu;

@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include "app/app_context.h"
 #include "receive/receive_controls.h"
+#include "session/app_context.h"
 #include "ui/thread_dispatch.h"
 #include "ui/worker_threads.h"
 

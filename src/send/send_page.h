@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/app_context.h"
+#include "session/app_context.h"
 #include "ui/worker_stop.h"
 
 namespace Ui {

@@ -37,12 +37,12 @@ GbkText levelPath(std::string_view identifier) {
 
 // The result of each creation is not looked at: a level that already exists is fine, and a
 // level that cannot be made shows up as a failed write of the field file.
-void createLevelFolders(std::string_view tableFolder, std::string_view identifier) {
-  GbkText folder(tableFolder);
+void createLevelFolders(const std::filesystem::path& tableFolder, std::string_view identifier) {
+  std::filesystem::path folder = tableFolder;
   for (const GbkText& level : levelFolders(identifier)) {
     folder = joinPath(folder, level);
     std::error_code ignored;
-    std::filesystem::create_directory(nativePath(folder), ignored);
+    std::filesystem::create_directory(folder, ignored);
   }
 }
 

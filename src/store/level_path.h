@@ -4,6 +4,7 @@
 // 187 167) lives in 211195/187167/. A last byte without a partner is a folder alone. The mapping
 // is not one-to-one: the pairs (6, 56) and (65, 6) both give the folder 656.
 
+#include <filesystem>
 #include <string_view>
 #include <vector>
 
@@ -19,6 +20,6 @@ GbkText levelPath(std::string_view identifier);
 
 // Creates the record's folders below `tableFolder` one level after the other. The table folder
 // itself is not created, so a missing table or database leaves the record missing too.
-void createLevelFolders(std::string_view tableFolder, std::string_view identifier);
+void createLevelFolders(const std::filesystem::path& tableFolder, std::string_view identifier);
 
 }  // namespace verdomo

@@ -1,12 +1,12 @@
 #pragma once
-// Path texts of the store. Paths are built as GBK texts, joined with the platform's separator,
-// and turned into file-system paths by nativePath only where a file or folder is touched.
+// Path handling of the store. The base folder is a path of the file system, taken as it is; the
+// database, table, level and field names are GBK texts, turned into file-system names by
+// nativePath as they are appended. So a base folder that GBK cannot spell still works.
 
 #include <filesystem>
 #include <string_view>
 #include <system_error>
 
-#include "platform/gbk_codec.h"
 #include "platform/native_path.h"
 
 namespace verdomo {
@@ -15,18 +15,19 @@ namespace verdomo {
 inline constexpr char kPathSeparator =
     static_cast<char>(std::filesystem::path::preferred_separator);
 
-// `folder` + separator + `name`, joined as texts: a name that starts with a separator stays
+// `folder` + separator + `gbkName`, joined as texts: a name that starts with a separator stays
 // below the folder instead of replacing it, as std::filesystem::path's operator/ would.
-inline GbkText joinPath(std::string_view folder, std::string_view name) {
-  GbkText path(folder);
+inline std::filesystem::path joinPath(const std::filesystem::path& folder,
+                                      std::string_view gbkName) {
+  std::filesystem::path path = folder;
   path += kPathSeparator;
-  path += name;
+  path += nativePath(gbkName);
   return path;
 }
 
-inline bool isFolder(std::string_view gbkPath) {
+inline bool isFolder(const std::filesystem::path& path) {
   std::error_code error;
-  return std::filesystem::is_directory(nativePath(gbkPath), error);
+  return std::filesystem::is_directory(path, error);
 }
 
 }  // namespace verdomo

@@ -17,32 +17,31 @@ namespace fs = std::filesystem;
 
 TableStore::TableStore(Pause& pause) : pause_(pause) {}
 
-bool TableStore::createDatabase(std::string_view baseFolder, std::string_view name,
-                                GbkText* error) {
+bool TableStore::createDatabase(const fs::path& baseFolder, std::string_view name, GbkText* error) {
   if (name.empty()) return fail(error, "0001|数据库名必须1字节以上"_gbk);
   baseFolder_ = baseFolder;
   databaseName_ = name;
   // The folders above are made too: a user data folder, unlike a drive's root, may not exist
   // before the first start.
   std::error_code ignored;
-  const fs::path folder = nativePath(joinPath(baseFolder, name));
+  const fs::path folder = joinPath(baseFolder, name);
   if (!fs::create_directories(folder, ignored)) return false;
   restrictToOwner(folder);  // the store may hold a remembered password
   return true;
 }
 
-bool TableStore::openDatabase(std::string_view baseFolder, std::string_view name) {
+bool TableStore::openDatabase(const fs::path& baseFolder, std::string_view name) {
   if (!isFolder(joinPath(baseFolder, name))) return false;
   baseFolder_ = baseFolder;
   databaseName_ = name;
   return true;
 }
 
-bool TableStore::deleteDatabase(std::string_view baseFolder, std::string_view name) const {
-  const GbkText folder = joinPath(baseFolder, name);
+bool TableStore::deleteDatabase(const fs::path& baseFolder, std::string_view name) const {
+  const fs::path folder = joinPath(baseFolder, name);
   if (name.empty() || !isFolder(folder)) return false;
   std::error_code error;
-  fs::remove_all(nativePath(folder), error);
+  fs::remove_all(folder, error);
   return !error;
 }
 
@@ -51,7 +50,7 @@ bool TableStore::createTable(std::string_view table, GbkText* error) {
   if (!folder) return false;
   if (isFolder(*folder)) return fail(error, "表已存在"_gbk);
   std::error_code failure;
-  if (!fs::create_directory(nativePath(*folder), failure)) return fail(error, "创建表失败"_gbk);
+  if (!fs::create_directory(*folder, failure)) return fail(error, "创建表失败"_gbk);
   return true;
 }
 
@@ -60,21 +59,23 @@ bool TableStore::deleteTable(std::string_view table, GbkText* error) {
   if (!folder) return false;
   if (!isFolder(*folder)) return fail(error, "表不存在"_gbk);
   std::error_code failure;
-  fs::remove_all(nativePath(*folder), failure);
+  fs::remove_all(*folder, failure);
   return !failure;
 }
 
-GbkText TableStore::RecordPlace::fieldFile(std::string_view field) const {
-  return folder + GbkText(field) + ".数据"_gbk;
+fs::path TableStore::RecordPlace::fieldFile(std::string_view field) const {
+  fs::path file = folder;
+  file += nativePath(GbkText(field) + ".数据"_gbk);
+  return file;
 }
 
-std::optional<GbkText> TableStore::databaseFolder(GbkText* error) const {
+std::optional<fs::path> TableStore::databaseFolder(GbkText* error) const {
   if (baseFolder_.empty()) return refuse(error, "库没有打开"_gbk);
   if (databaseName_.empty()) return refuse(error, "库不存在"_gbk);
   return joinPath(baseFolder_, databaseName_);
 }
 
-std::optional<GbkText> TableStore::tableFolder(std::string_view table, GbkText* error) const {
+std::optional<fs::path> TableStore::tableFolder(std::string_view table, GbkText* error) const {
   const auto database = databaseFolder(error);
   if (!database) return std::nullopt;
   if (table.empty()) return refuse(error, "表名长度不能低于1字节"_gbk);

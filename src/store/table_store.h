@@ -28,6 +28,7 @@
 // The checks run in that order: open object, then the names, then the files.
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -45,15 +46,17 @@ class TableStore {
   // `pause` paces the retries of reads and of text and byte-array writes, 1 ms each.
   explicit TableStore(Pause& pause);
 
-  // --- databases: <baseFolder><separator><name> ---
+  // --- databases: <baseFolder><separator><name>. The base folder is a path of the file system,
+  // used as it is; the database name is GBK like every other name of the store. ---
 
   // Opens the object on the database even when its folder exists already (the result is then
   // false, without an error text), and creates the folder and any missing folders above it.
-  bool createDatabase(std::string_view baseFolder, std::string_view name, GbkText* error = nullptr);
+  bool createDatabase(const std::filesystem::path& baseFolder, std::string_view name,
+                      GbkText* error = nullptr);
   // Opens the object only when the database folder exists.
-  bool openDatabase(std::string_view baseFolder, std::string_view name);
+  bool openDatabase(const std::filesystem::path& baseFolder, std::string_view name);
   // Removes the folder with everything in it; the object stays as it is, even on that database.
-  bool deleteDatabase(std::string_view baseFolder, std::string_view name) const;
+  bool deleteDatabase(const std::filesystem::path& baseFolder, std::string_view name) const;
 
   // --- tables ---
 
@@ -69,8 +72,8 @@ class TableStore {
   bool deleteField(std::string_view table, std::string_view identifier, std::string_view field,
                    GbkText* error = nullptr);
   // The record folder, ending with the separator; the empty text on failure. Creates nothing.
-  GbkText recordPath(std::string_view table, std::string_view identifier,
-                     GbkText* error = nullptr) const;
+  std::filesystem::path recordPath(std::string_view table, std::string_view identifier,
+                                   GbkText* error = nullptr) const;
 
   // Reads decode the field file from its first byte; a text ends at the first zero byte.
   bool readShort(std::string_view table, std::string_view identifier, std::string_view field,
@@ -140,15 +143,15 @@ class TableStore {
 
   // The folders of a record whose operation passed its checks.
   struct RecordPlace {
-    GbkText tableFolder;
-    GbkText folder;  // ends with the separator
-    GbkText fieldFile(std::string_view field) const;
+    std::filesystem::path tableFolder;
+    std::filesystem::path folder;  // ends with the separator
+    std::filesystem::path fieldFile(std::string_view field) const;
   };
 
   // The open check: the database folder, or nothing with "库没有打开" or "库不存在".
-  std::optional<GbkText> databaseFolder(GbkText* error) const;
+  std::optional<std::filesystem::path> databaseFolder(GbkText* error) const;
   // The checks of createTable and deleteTable.
-  std::optional<GbkText> tableFolder(std::string_view table, GbkText* error) const;
+  std::optional<std::filesystem::path> tableFolder(std::string_view table, GbkText* error) const;
   // The checks of every field operation.
   std::optional<RecordPlace> recordPlace(std::string_view table, std::string_view identifier,
                                          EmptyIdentifier rule, GbkText* error) const;
@@ -169,7 +172,7 @@ class TableStore {
                   Add add, GbkText* error);
 
   Pause& pause_;
-  GbkText baseFolder_;
+  std::filesystem::path baseFolder_;
   GbkText databaseName_;
 };
 

@@ -27,7 +27,7 @@ bool TableStore::addToField(std::string_view table, std::string_view identifier,
   const auto record = recordPlace(table, identifier, EmptyIdentifier::InvalidId, error);
   if (!record) return false;
   if (!isFolder(record->folder)) createLevelFolders(record->tableFolder, identifier);
-  const auto file = nativePath(record->fieldFile(field));
+  const auto file = record->fieldFile(field);
 
   const std::lock_guard hold(additionLock());
   const auto bytes = readFieldFile(file, FieldCodec<T>::kMinimumSize, pause_);

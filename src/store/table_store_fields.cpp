@@ -18,7 +18,7 @@ bool TableStore::readField(std::string_view table, std::string_view identifier,
                            std::string& bytes, GbkText* error) const {
   const auto record = recordPlace(table, identifier, rule, error);
   if (!record) return false;
-  const fs::path file = nativePath(record->fieldFile(field));
+  const fs::path file = record->fieldFile(field);
   std::error_code failure;
   if (!fs::exists(file, failure)) return fail(error, "不存在"_gbk);
   auto content = readFieldFile(file, minimumSize, pause_);
@@ -35,7 +35,7 @@ bool TableStore::writeField(std::string_view table, std::string_view identifier,
   if (!record) return false;
   if (bytes.empty()) return fail(error, "禁止空数据"_gbk);
   if (!isFolder(record->folder)) createLevelFolders(record->tableFolder, identifier);
-  if (!writeFieldFile(nativePath(record->fieldFile(field)), bytes, pacing, pause_)) {
+  if (!writeFieldFile(record->fieldFile(field), bytes, pacing, pause_)) {
     return fail(error, "写入失败"_gbk);
   }
   return true;
@@ -66,16 +66,16 @@ bool TableStore::deleteField(std::string_view table, std::string_view identifier
   if (!record) return false;
   // A reader that comes between the two steps finds "空" instead of the old value. The
   // replacement is a single attempt: whatever it gives, the file goes next.
-  const fs::path file = nativePath(record->fieldFile(field));
+  const fs::path file = record->fieldFile(field);
   replaceFile(file, "空"_gbk);
   std::error_code failure;
   return fs::remove(file, failure);
 }
 
-GbkText TableStore::recordPath(std::string_view table, std::string_view identifier,
-                               GbkText* error) const {
+fs::path TableStore::recordPath(std::string_view table, std::string_view identifier,
+                                GbkText* error) const {
   const auto record = recordPlace(table, identifier, EmptyIdentifier::Silent, error);
-  return record ? record->folder : GbkText();
+  return record ? record->folder : fs::path();
 }
 
 // --- reads ---

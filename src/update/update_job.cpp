@@ -1,9 +1,9 @@
 #include "update/update_job.h"
 
-#include "app/start_up_steps.h"
 #include "platform/file_operations.h"
 #include "platform/native_path.h"
 #include "update/package_extraction.h"
+#include "update/update_check.h"
 
 namespace verdomo {
 

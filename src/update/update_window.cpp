@@ -4,15 +4,15 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-#include "app/app_context.h"
-#include "app/start_up_steps.h"
 #include "platform/file_operations.h"
 #include "platform/process.h"
+#include "session/app_context.h"
 #include "ui/dialogs.h"
 #include "ui/event_loop_pause.h"
 #include "ui/thread_dispatch.h"
 #include "ui/worker_threads.h"
 #include "ui_update_window.h"
+#include "update/update_check.h"
 #include "update/update_progress.h"
 
 namespace verdomo {

@@ -9,9 +9,9 @@
 #include <fstream>
 #include <memory>
 
-#include "app/app_context.h"
 #include "app/login_window.h"
 #include "app/start_up.h"
+#include "session/app_context.h"
 #include "support/gbk_test_text.h"
 #include "support/modal_windows.h"
 #include "support/recording_dialogs.h"
@@ -29,8 +29,9 @@ class LoginFixture : public testing::Test {
   LoginFixture() {
     std::filesystem::create_directories(runDirectory());
     std::ofstream(runDirectory() / kExecutable) << "client";
+    // The store lies below a folder that GBK cannot spell, as a home folder may.
     context.config = {"127.0.0.1", server.port() - 82, "127.0.0.1:" + std::to_string(server.port()),
-                      "https://127.0.0.1:1", (folder.path() / "store").string()};
+                      "https://127.0.0.1:1", folder.path() / "łukasz zoë" / "store"};
     context.program = {runDirectory(), kExecutable};
   }
 

@@ -15,7 +15,7 @@ class SignIn : public LoginFixture {
   LoginPrefill remembered() {
     SleepingPause pause(Pacing{0.01});
     TableStore store(pause);
-    setUpCredentialStore(store, utf8ToGbk(context.config.storeDir));
+    setUpCredentialStore(store, context.config.storeDir);
     return readRememberedSignIn(store);
   }
 };

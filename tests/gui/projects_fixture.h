@@ -10,7 +10,7 @@
 #include <mutex>
 
 #include "api/service_address.h"
-#include "app/app_context.h"
+#include "session/app_context.h"
 #include "support/gbk_test_text.h"
 #include "support/modal_windows.h"
 #include "support/qt_printing.h"

@@ -14,8 +14,8 @@
 #include <map>
 #include <mutex>
 
-#include "app/app_context.h"
 #include "receive/receive_page.h"
+#include "session/app_context.h"
 #include "support/gbk_test_text.h"
 #include "support/modal_windows.h"
 #include "support/qt_printing.h"

@@ -36,9 +36,8 @@ TEST_F(StartUp, FillsTheBoxesWithTheRememberedSignInAndSendsThem) {
   {
     SleepingPause pause(Pacing{0.01});
     TableStore store(pause);
-    const GbkText base = utf8ToGbk(context.config.storeDir);
-    setUpCredentialStore(store, base);
-    saveRememberedSignIn(store, base, "demo01", "demo|2026");
+    setUpCredentialStore(store, context.config.storeDir);
+    saveRememberedSignIn(store, context.config.storeDir, "demo01", "demo|2026");
   }
   start();
   EXPECT_EQ(window->userNameBox()->text(), "demo01");

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <fstream>
+#include <set>
 
 #include "api/pause.h"
 #include "app/remembered_sign_in.h"
@@ -18,7 +19,7 @@ using namespace verdomo::literals;
 
 class RememberedSignIn : public testing::Test {
  protected:
-  GbkText base() const { return utf8ToGbk(folder.path().string()); }
+  std::filesystem::path base() const { return folder.path(); }
   LoginPrefill saveThenRead(std::string_view value) {
     TableStore writer(pause);
     setUpCredentialStore(writer, base());
@@ -68,8 +69,29 @@ TEST_F(RememberedSignIn, AValueWithoutABarLeavesTheBoxes) {
   EXPECT_EQ(saveThenRead("|").action, LoginPrefill::Action::Leave);  // one empty piece
 }
 
+// A home folder such as /home/łukasz: GBK has neither "ł" nor "ë", and the folder must reach the
+// file system as it is, not as "?ukasz".
+TEST_F(RememberedSignIn, IsKeptUnderAFolderThatGbkCannotSpell) {
+  const std::filesystem::path home = folder.path() / "łukasz zoë";
+  TableStore first(pause);
+  setUpCredentialStore(first, home);
+  saveRememberedSignIn(first, home, "demo01", "demo2026");
+
+  TableStore next(pause);
+  setUpCredentialStore(next, home);
+  const LoginPrefill prefill = readRememberedSignIn(next);
+  EXPECT_EQ(prefill.action, LoginPrefill::Action::Fill);
+  EXPECT_EQ(prefill.password, "demo2026");
+  EXPECT_TRUE(
+      std::filesystem::exists(home / nativePath("设置/商户信息/211195/187167/用户.数据"_gbk)));
+  std::set<std::string> created;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+    created.insert(entry.path().filename().string());
+  EXPECT_EQ(created, std::set<std::string>{"łukasz zoë"});
+}
+
 TEST_F(RememberedSignIn, AnUnwritableStoreIsIgnored) {
-  const GbkText missing = utf8ToGbk((folder.path() / "file-not-folder").string());
+  const std::filesystem::path missing = folder.path() / "file-not-folder";
   std::ofstream(folder.path() / "file-not-folder") << "x";
   TableStore store(pause);
   setUpCredentialStore(store, missing);  // cannot create anything below a file

@@ -79,7 +79,7 @@ class StoreTest : public testing::Test {
   }
 
   TemporaryFolder folder;
-  GbkText base = utf8ToGbk(folder.path().string());
+  fs::path base = folder.path();
   CountingPause pause;
   TableStore store{pause};
   // Set before each failing call, so that "no error text" can be told from "an empty text".

@@ -35,7 +35,7 @@ TEST_F(StoreTest, ChineseNamesBecomeTheirFoldersAndFiles) {
   const fs::path record = folder.path() / "设置" / "商户信息" / "211195" / "187167";
   EXPECT_EQ(fileBytes(record / "用户.数据"), "张三"_gbk);
   const std::string separator(1, kPathSeparator);
-  EXPECT_EQ(gbkToUtf8(store.recordPath("商户信息"_gbk, "用户"_gbk)),
+  EXPECT_EQ(store.recordPath("商户信息"_gbk, "用户"_gbk).string(),
             (folder.path() / "设置" / "商户信息" / "211195" / "187167").string() + separator);
 }
 

@@ -1,9 +1,8 @@
-#include "app/app_config.h"
+#include "app/command_line.h"
 
 #include <charconv>
 
 #include "app/build_config.h"
-#include "platform/gbk_codec.h"
 #include "platform/store_base_folder.h"
 
 namespace verdomo {
@@ -41,8 +40,7 @@ CommandLine failure(const std::string& problem) {
 }  // namespace
 
 AppConfig defaultAppConfig() {
-  return {VERDOMO_SERVER_HOST, 0, VERDOMO_UPDATE_HOST, VERDOMO_SEGMENT_URL,
-          gbkToUtf8(storeBaseFolder())};
+  return {VERDOMO_SERVER_HOST, 0, VERDOMO_UPDATE_HOST, VERDOMO_SEGMENT_URL, storeBaseFolder()};
 }
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments, AppConfig defaults) {

@@ -1,4 +1,4 @@
-#include "app/start_up_steps.h"
+#include "update/update_check.h"
 
 #include "api/gbk_text.h"
 #include "platform/file_operations.h"

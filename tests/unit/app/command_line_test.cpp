@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/app_config.h"
+#include "app/command_line.h"
 
 namespace verdomo {
 namespace {

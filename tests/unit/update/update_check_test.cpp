@@ -2,11 +2,11 @@
 
 #include <fstream>
 
-#include "app/start_up_steps.h"
 #include "platform/native_path.h"
 #include "support/case_name.h"
 #include "support/gbk_test_text.h"
 #include "support/temporary_folder.h"
+#include "update/update_check.h"
 
 namespace verdomo {
 namespace {

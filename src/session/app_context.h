@@ -7,8 +7,8 @@
 
 #include "api/clock.h"
 #include "api/pause.h"
-#include "app/app_config.h"
-#include "app/session_state.h"
+#include "session/app_config.h"
+#include "session/session_state.h"
 
 namespace verdomo {
 

@@ -2,6 +2,8 @@
 // The process-wide record of the session: addresses, credentials and the account facts of the
 // sign-in. Written on the UI thread only, before the workers that read it start.
 
+#include <filesystem>
+
 #include "api/request_url.h"
 #include "api/service_address.h"
 #include "platform/gbk_codec.h"
@@ -14,7 +16,7 @@ struct SessionState {
   GbkText clientVersion;
   GbkText executableName;
   GbkText updateHost;
-  GbkText storeDirectory;
+  std::filesystem::path storeDirectory;  // a path of the file system, never through GBK
   GbkText serverHost;
   ServiceAddresses addresses;
 

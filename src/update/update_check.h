@@ -1,5 +1,7 @@
 #pragma once
-// The steps of start-up that need no window: the leftover sweep and the version check.
+// What start-up asks of the update before the login window shows: is another version published,
+// and what did an earlier update leave behind. The update itself moves our executable aside under
+// the name the leftover sweep looks for.
 
 #include <filesystem>
 #include <string_view>
