@@ -1,5 +1,6 @@
 #include "app/login_window.h"
 
+#include <QKeyEvent>
 #include <QTimer>
 
 #include "api/gbk_text.h"
@@ -104,6 +105,11 @@ void LoginWindow::showRecoveryHint() {
       this,
       QStringLiteral("为保障用户资金安全!请联系客服QQ: ") + fromGbk(context_.session.supportQq),
       QStringLiteral("安全提示"), MessageIcon::None);
+}
+
+void LoginWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) return;
+  QDialog::keyPressEvent(event);
 }
 
 void LoginWindow::sweepLeftovers() {

@@ -7,6 +7,7 @@
 
 #include "session/app_context.h"
 
+class QKeyEvent;
 class QLineEdit;
 class QTimer;
 
@@ -35,6 +36,11 @@ class LoginWindow : public QDialog {
  signals:
   // The notice of an accepted sign-in was closed: the main window takes over.
   void signedIn();
+
+ protected:
+  // Escape would reject the dialog and, as the last window, end the client: only the close box
+  // ends it.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void sweepLeftovers();

@@ -44,6 +44,7 @@ MainWindow::MainWindow(AppContext& context, QPointer<QWidget> loginWindow, QWidg
                  fromGbk(context_.session.supportQq));
   for (QLabel*& part : statusParts_) {
     part = new QLabel(this);
+    part->setTextFormat(Qt::PlainText);  // the parts show the platform's texts as they came
     ui_->状态条1->addWidget(part, 1);
   }
   addPages();

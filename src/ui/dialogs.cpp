@@ -30,6 +30,7 @@ void Dialogs::inform(QWidget* parent, std::string_view gbkText) {
 void MessageBoxDialogs::message(QWidget* parent, const QString& text, const QString& caption,
                                 MessageIcon icon) {
   QMessageBox box(boxIcon(icon), caption, text, QMessageBox::Ok, parent);
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 
@@ -40,6 +41,7 @@ bool MessageBoxDialogs::confirm(QWidget* parent, const QString& text, const QStr
       QMessageBox::Question, caption, text,
       yesNo ? (QMessageBox::Yes | QMessageBox::No) : (QMessageBox::Ok | QMessageBox::Cancel),
       parent);
+  box.setTextFormat(Qt::PlainText);
   const int answer = box.exec();
   return answer == QMessageBox::Yes || answer == QMessageBox::Ok;
 }

@@ -28,6 +28,8 @@ class Dialogs {
   void inform(QWidget* parent, std::string_view gbkText);
 };
 
+// Shows every text as plain text: a platform reply such as
+// "<html><body>502 Bad Gateway</body></html>" appears as it came, never rendered as markup.
 class MessageBoxDialogs final : public Dialogs {
  public:
   void message(QWidget* parent, const QString& text, const QString& caption,

@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTimer>
 
@@ -84,6 +86,20 @@ TEST_F(SignIn, BadInputIsRefusedBeforeAnyRequest) {
   EXPECT_EQ(dialogs.shown()[0].caption, "信息：");
   EXPECT_EQ(dialogs.shown()[0].icon, MessageIcon::Question);
   EXPECT_EQ(targetsStartingWith("/sign/").size(), requestsBefore);
+}
+
+TEST_F(SignIn, EscapeLeavesTheWindowOpenAndOnlyTheCloseBoxEndsIt) {
+  window->show();
+  QApplication::setActiveWindow(window.get());
+  window->userNameBox()->setFocus();
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(window->userNameBox(), &escape);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(window->isVisible());
+
+  window->close();
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(window->result(), QDialog::Rejected);
 }
 
 TEST_F(SignIn, TheRecoveryHintNamesTheSupportQq) {

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QBuffer>
 #include <QComboBox>
 #include <QFile>
 #include <QImageWriter>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QStyle>
 #include <QTimer>
 #include <thread>
 
@@ -121,6 +125,40 @@ TEST(Pictures, DecodeOurBannerAndJpegsLikeQtDoes) {
   EXPECT_TRUE(decodePicture(std::string_view(pngBytes.constData(), pngBytes.size() / 2)).isNull());
 }
 
+// What a production message box shows: the text of its label and how that label reads it.
+struct ShownBox {
+  QString text;
+  Qt::TextFormat format = Qt::AutoText;
+};
+
+ShownBox showInMessageBox(const std::function<void(MessageBoxDialogs&)>& show) {
+  ShownBox shown;
+  const auto watch = whenModalShows<QMessageBox>([&](QMessageBox& box) {
+    auto* label = box.findChild<QLabel*>("qt_msgbox_label");
+    if (label != nullptr) shown = {label->text(), label->textFormat()};
+    box.buttons().first()->click();
+  });
+  MessageBoxDialogs dialogs;
+  show(dialogs);
+  return shown;
+}
+
+TEST(MessageBoxes, ShowRepliesAsPlainTextNotAsMarkup) {
+  for (const QString& text : {QStringLiteral("<html><body>502 Bad Gateway</body></html>"),
+                              QStringLiteral("<b>x</b> y")}) {
+    const ShownBox message = showInMessageBox([&](MessageBoxDialogs& d) {
+      d.message(nullptr, text, kDefaultCaption, MessageIcon::Question);
+    });
+    EXPECT_EQ(message.text, text);
+    EXPECT_EQ(message.format, Qt::PlainText) << text.toStdString();
+    const ShownBox question = showInMessageBox([&](MessageBoxDialogs& d) {
+      d.confirm(nullptr, text, kDefaultCaption, ConfirmButtons::YesNo);
+    });
+    EXPECT_EQ(question.text, text);
+    EXPECT_EQ(question.format, Qt::PlainText) << text.toStdString();
+  }
+}
+
 TEST(GbkAtTheQtBoundary, PutsAQuestionMarkForWhatGbkCannotHold) {
   EXPECT_EQ(toGbk(QStringLiteral("用户a")), utf8ToGbk("用户a"));
   EXPECT_EQ(toGbk(QStringLiteral("a😀b")), "a?b");
@@ -156,6 +194,32 @@ TEST(WindowDesigns, NameEveryBoxAfterItsLabel) {
   EXPECT_EQ(login.size(), QSize(451, 302));
   EXPECT_EQ(registration.windowTitle(), "Verdomo用户注册");
   EXPECT_EQ(notice.windowTitle(), "用户端公告");
+}
+
+TEST(WindowDesigns, TheLoginWindowMasksWithAsterisksAndShowsItsRegisterLabel) {
+  SessionState session;
+  RecordingDialogs dialogs;
+  SystemClock clock;
+  AppContext context{{}, {}, session, dialogs, clock, Pacing{}};
+  LoginWindow login(context);
+  RegisterWindow registration(context, {}, nullptr);
+  login.show();
+  registration.show();
+  for (QLineEdit* box : {login.passwordBox(), registration.findChild<QLineEdit*>("编辑框_密码"),
+                         registration.findChild<QLineEdit*>("编辑框_确认密码")}) {
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(box->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, box), '*')
+        << box->objectName().toStdString();
+  }
+
+  auto* label = login.findChild<QLabel*>("透明标签_注册");
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->text(), "注册");
+  EXPECT_TRUE(label->isVisible());
+  EXPECT_GE(label->width(), label->sizeHint().width());
+  EXPECT_GE(label->height(), label->sizeHint().height());
+  EXPECT_TRUE(login.rect().contains(label->geometry()));
 }
 
 }  // namespace
