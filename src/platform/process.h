@@ -13,8 +13,8 @@ std::filesystem::path executableFileName();
 // process that happens to share its executable name.
 [[noreturn]] void endOwnProcess();
 
-// Starts `program` as a new process of its own, in `workingDirectory`, without waiting for it.
-bool startProcess(const std::filesystem::path& program,
-                  const std::filesystem::path& workingDirectory);
+// Starts `program` as a new process of its own, in our current directory, without waiting for it
+// to end. False when the program could not be started: missing, not executable, not a program.
+bool startProcess(const std::filesystem::path& program);
 
 }  // namespace verdomo

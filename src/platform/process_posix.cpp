@@ -25,21 +25,13 @@ void endOwnProcess() {
   std::_Exit(0);
 }
 
-bool startProcess(const std::filesystem::path& program,
-                  const std::filesystem::path& workingDirectory) {
-  // The child changes into its folder before it runs the program.
-  const std::string script = "cd \"$1\" && exec \"$2\"";
-  const std::string folder = workingDirectory.string();
+bool startProcess(const std::filesystem::path& program) {
+  // The program is run directly, not through a shell, so that a failed exec reaches us: glibc's
+  // posix_spawn reports it as its result and reaps the child that could not become the program.
   const std::string file = program.string();
-  char* const arguments[] = {const_cast<char*>("/bin/sh"),
-                             const_cast<char*>("-c"),
-                             const_cast<char*>(script.c_str()),
-                             const_cast<char*>("sh"),
-                             const_cast<char*>(folder.c_str()),
-                             const_cast<char*>(file.c_str()),
-                             nullptr};
+  char* const arguments[] = {const_cast<char*>(file.c_str()), nullptr};
   pid_t child = 0;
-  return posix_spawn(&child, "/bin/sh", nullptr, nullptr, arguments, environ) == 0;
+  return posix_spawn(&child, file.c_str(), nullptr, nullptr, arguments, environ) == 0;
 }
 
 }  // namespace verdomo

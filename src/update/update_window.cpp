@@ -110,7 +110,7 @@ void UpdateWindow::finishUpdate(const UpdateResult& result) {
   for (int attempt = 0; attempt < kDeleteAttempts; ++attempt) {
     deleteFile(movedExecutable(plan_.runDirectory, plan_.executableName));
   }
-  if (!startProcess(plan_.executable(), plan_.runDirectory)) {
+  if (!startProcess(plan_.executable())) {
     context.dialogs.inform(this, "已更新完毕从新打开本程序"_gbk);
   }
   if (context.endClient) context.endClient();

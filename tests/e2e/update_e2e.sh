@@ -15,8 +15,9 @@ run="$work/run"
 mkdir -p "$run" "$work/package" "$work/elsewhere"
 cp "$client" "$run/verdomo"
 
-# The new client: not marked executable in the package, so the update has to mark it.
-printf '#!/bin/sh\npwd > started.txt\n' >"$work/package/verdomo"
+# The new client: not marked executable in the package, so the update has to mark it. It notes
+# the folder it runs in beside itself.
+printf '#!/bin/sh\npwd > "%s/started.txt"\n' "$run" >"$work/package/verdomo"
 chmod 644 "$work/package/verdomo"
 echo "Verdomo 1.7" >"$work/package/readme.txt"
 (cd "$work/package" && zip -q "$work/ostrel.zip" verdomo readme.txt)
@@ -35,7 +36,9 @@ wait "$client_pid" || fail "the old client ended with status $?"
 client_pid=
 
 wait_for 100 test -s "$run/started.txt" || fail "the new executable was not started"
-[ "$(cat "$run/started.txt")" = "$run" ] || fail "the new executable ran in $(cat "$run/started.txt")"
+# It was started from the run directory and, as any program started by the old one, runs in
+# the old one's current directory.
+[ "$(cat "$run/started.txt")" = "$work/elsewhere" ] || fail "the new executable ran in $(cat "$run/started.txt")"
 cmp -s "$run/verdomo" "$work/package/verdomo" || fail "the executable was not replaced"
 [ -x "$run/verdomo" ] || fail "the new executable is not executable"
 [ "$(cat "$run/readme.txt")" = "Verdomo 1.7" ] || fail "the package was not unpacked"

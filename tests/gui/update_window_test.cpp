@@ -73,21 +73,21 @@ class UpdateWindowRun : public testing::Test {
 };
 
 TEST_F(UpdateWindowRun, InstallsTheNewClientStartsItAndEnds) {
-  ASSERT_NO_FATAL_FAILURE(
-      servePackage({{kExecutable, markerScript("started.txt")}, {"readme.txt", "what is new"}}));
+  const std::string newClient = markerScript((run() / "started.txt").string());
+  ASSERT_NO_FATAL_FAILURE(servePackage({{kExecutable, newClient}, {"readme.txt", "what is new"}}));
   // The host takes a moment to answer, so the window shows the download for some ticks even on a
   // busy machine.
   packageReply.delay = std::chrono::milliseconds(400);
   runWindow();
   EXPECT_EQ(endings, 1);
   EXPECT_TRUE(dialogs.shown().empty());
-  // The new client runs from the run directory.
+  // The new client is the one from the package, and it runs in our current directory.
   ASSERT_TRUE(waitUntil([&] { return fs::exists(run() / "started.txt"); }));
   ASSERT_TRUE(waitUntil([&] { return readFile(run() / "started.txt").ends_with("\n"); }));
   std::string startedIn = readFile(run() / "started.txt");
   startedIn.pop_back();
-  EXPECT_TRUE(fs::equivalent(startedIn, run()));
-  EXPECT_EQ(readFile(run() / kExecutable), markerScript("started.txt"));
+  EXPECT_TRUE(fs::equivalent(startedIn, fs::current_path()));
+  EXPECT_EQ(readFile(run() / kExecutable), newClient);
   EXPECT_EQ(readFile(run() / "readme.txt"), "what is new");
   // The package is gone, and so is the old executable, which this system lets us delete.
   EXPECT_EQ(treeOf(run()),
@@ -105,6 +105,18 @@ TEST_F(UpdateWindowRun, InstallsTheNewClientStartsItAndEnds) {
   EXPECT_NE(std::find(texts.begin(), firstNotDownloading, kDownloading), firstNotDownloading);
   EXPECT_EQ(std::find(firstNotDownloading, texts.end(), kDownloading), texts.end());
   EXPECT_EQ(texts.back(), "更新完成");
+}
+
+// The package held something this system cannot run (here a Windows program): the update is in
+// place, but the user must start the client again, and is told so.
+TEST_F(UpdateWindowRun, TellsTheUserWhenTheNewClientCannotStart) {
+  ASSERT_NO_FATAL_FAILURE(servePackage({{kExecutable, "MZ\x90 a program for another system"}}));
+  runWindow();
+  EXPECT_EQ(dialogs.texts(), std::vector<QString>{"已更新完毕从新打开本程序"});
+  EXPECT_EQ(dialogs.shown()[0].icon, MessageIcon::Question);
+  EXPECT_EQ(endings, 1);
+  EXPECT_EQ(texts.back(), "更新完成");
+  EXPECT_EQ(treeOf(run()), std::set<std::string>{"verdomo-under-test"});
 }
 
 struct FailureCase {

@@ -79,9 +79,10 @@ inline std::set<std::string> treeOf(const std::filesystem::path& root) {
   return tree;
 }
 
-// A tiny stand-in for the new client: a script that notes where it was started.
+// A tiny stand-in for the new client: a script that writes the folder it was started in into
+// the file `marker`.
 inline std::string markerScript(const std::string& marker) {
-  return "#!/bin/sh\npwd > " + marker + "\n";
+  return "#!/bin/sh\npwd > '" + marker + "'\n";
 }
 
 }  // namespace verdomo::test
