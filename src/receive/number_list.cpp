@@ -46,11 +46,22 @@ std::optional<NumberRow> NumberList::selectedRow() const {
 
 std::vector<ListedNumber> NumberList::listedNumbers() const {
   std::vector<ListedNumber> numbers;
-  for (int index = 0; index < count(); ++index) {
-    NumberRow row = rowOf(list_->topLevelItem(index));
-    numbers.push_back({row.id, std::move(row.phone), std::move(row.projectId)});
-  }
+  for (int index = 0; index < count(); ++index)
+    numbers.push_back(listedOf(rowOf(list_->topLevelItem(index))));
   return numbers;
+}
+
+std::vector<RowId> NumberList::rowIds() const {
+  std::vector<RowId> ids;
+  for (int index = 0; index < count(); ++index)
+    ids.push_back(idOf(list_->topLevelItem(index)));
+  return ids;
+}
+
+std::optional<ListedNumber> NumberList::listedNumber(RowId id) const {
+  const QTreeWidgetItem* item = itemOf(id);
+  if (item == nullptr) return std::nullopt;
+  return listedOf(rowOf(item));
 }
 
 bool NumberList::update(RowId id, const GbkText& phone,
@@ -64,24 +75,33 @@ bool NumberList::update(RowId id, const GbkText& phone,
   return true;
 }
 
-void NumberList::deleteAll() {
-  list_->clear();
-}
-
 void NumberList::deleteRow(RowId id) {
   delete itemOf(id);
+}
+
+void NumberList::deleteRow(RowId id, const GbkText& phone) {
+  QTreeWidgetItem* item = itemOf(id);
+  if (item != nullptr && toGbk(item->text(kPhone)) == phone) delete item;
 }
 
 QTreeWidgetItem* NumberList::itemOf(RowId id) const {
   for (int index = 0; index < count(); ++index) {
     QTreeWidgetItem* item = list_->topLevelItem(index);
-    if (item->data(kSerial, kIdRole).toULongLong() == id) return item;
+    if (idOf(item) == id) return item;
   }
   return nullptr;
 }
 
+RowId NumberList::idOf(const QTreeWidgetItem* item) {
+  return item->data(kSerial, kIdRole).toULongLong();
+}
+
+ListedNumber NumberList::listedOf(NumberRow row) {
+  return {row.id, std::move(row.phone), std::move(row.projectId)};
+}
+
 NumberRow NumberList::rowOf(const QTreeWidgetItem* item) {
-  return {item->data(kSerial, kIdRole).toULongLong(),
+  return {idOf(item),
           toGbk(item->text(kSerial)),
           toGbk(item->text(kPhone)),
           toGbk(item->text(kProvince)),

@@ -36,14 +36,19 @@ class NumberList {
   std::optional<NumberRow> rowAt(int index) const;
   std::optional<NumberRow> selectedRow() const;
   std::vector<ListedNumber> listedNumbers() const;
+  std::vector<RowId> rowIds() const;
+  std::optional<ListedNumber> listedNumber(RowId id) const;
 
   // Runs `change` on row `id` while it holds `phone`; answers whether it did.
   bool update(RowId id, const GbkText& phone, const std::function<void(NumberRow&)>& change);
-  void deleteAll();
   void deleteRow(RowId id);
+  // Deletes row `id` while it holds `phone`.
+  void deleteRow(RowId id, const GbkText& phone);
 
  private:
   QTreeWidgetItem* itemOf(RowId id) const;
+  static RowId idOf(const QTreeWidgetItem* item);
+  static ListedNumber listedOf(NumberRow row);
   static NumberRow rowOf(const QTreeWidgetItem* item);
   static void write(QTreeWidgetItem* item, const NumberRow& row);
 

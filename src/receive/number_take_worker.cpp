@@ -40,14 +40,18 @@ void applyTakeReply(const TakeReply& reply, const GbkText& projectId, const Cloc
 void releaseListedNumbers(PlatformRequester& requester, Pause& pause, const ReceiveRequest& request,
                           const Endpoint& path, NumberListPort& port) {
   port.setReleaseLabel("正在释放当前列表手机号码中请稍候.."_gbk);
-  for (const ListedNumber& number : port.listedNumbers()) {
+  std::vector<ListedNumber> released;
+  for (const RowId id : port.listedRowIds()) {
+    const std::optional<ListedNumber> number = port.listedNumber(id);
+    if (!number) continue;  // released or blacklisted alone meanwhile
     // The reply is not looked at: a failed release still leaves the list.
-    requester.getText(
-        requestUrl(request.addresses, request.credentials, path, {number.projectId, number.phone}));
+    requester.getText(requestUrl(request.addresses, request.credentials, path,
+                                 {number->projectId, number->phone}));
+    released.push_back(*number);
     pause.pause(kAfterReleaseMs);
     if (pause.stopRequested()) return;  // the page is gone
   }
-  port.deleteAllRows();
+  port.deleteReleasedRows(released);
   port.setReleaseLabel({});
 }
 
@@ -62,6 +66,7 @@ void runNumberTake(PlatformRequester& requester, Pause& pause, const Clock& cloc
   const std::optional<GbkText> projectId = takeableProjectId(port.selectedProjectItem());
   if (!projectId) return;
   releaseListedNumbers(requester, pause, request, endpoint::kReleaseNumber, port);
+  if (pause.stopRequested()) return;  // the page is gone: no take with what it answers now
   port.clearSpecificNumber();
   const TakeFilters filters = port.filters();
   const GbkText url = takeUrl(request.addresses, request.credentials, *projectId, filters);
@@ -83,6 +88,7 @@ void takeSpecifiedNumber(PlatformRequester& requester, Pause& pause, const Clock
   const std::optional<GbkText> projectId = takeableProjectId(port.selectedProjectItem());
   if (!projectId || port.specificNumberText().empty()) return;
   releaseListedNumbers(requester, pause, request, endpoint::kReleaseNumber, port);
+  if (pause.stopRequested()) return;
   // Read again: the box may have been edited while the list was being released.
   const GbkText reply = requester.getText(takeSpecificUrl(request.addresses, request.credentials,
                                                           *projectId, port.specificNumberText()));

@@ -3,6 +3,7 @@
 // thread or, for the specific take and the list buttons, on the UI thread; either way they reach
 // the page only through its port.
 
+#include <optional>
 #include <vector>
 
 #include "api/api_client.h"
@@ -14,13 +15,18 @@
 
 namespace verdomo {
 
-// What releasing the listed numbers needs of the page.
+// What releasing the listed numbers needs of the page. Rows are named by their identity: the
+// list stays usable while it is released, and "再次使用号码" may put another number into a row.
 class NumberListPort {
  public:
   virtual ~NumberListPort() = default;
   virtual void setReleaseLabel(const GbkText& text) = 0;
-  virtual std::vector<ListedNumber> listedNumbers() = 0;
-  virtual void deleteAllRows() = 0;
+  // The rows listed now, in list order.
+  virtual std::vector<RowId> listedRowIds() = 0;
+  // What row `id` holds now; nothing once it has left the list.
+  virtual std::optional<ListedNumber> listedNumber(RowId id) = 0;
+  // Deletes each of these rows while it still holds the number that was released from it.
+  virtual void deleteReleasedRows(const std::vector<ListedNumber>& released) = 0;
 };
 
 // What the takes need of the page besides.
@@ -47,7 +53,9 @@ struct ReceiveRequest {
 };
 
 // Gives every listed number back to the platform ("/yh_sf/") or blacklists it ("/yh_lh/"),
-// one request per row with the row's own project, then empties the list.
+// one request per row with the row's own project, then empties the list. Each row's number is
+// read just before its request, so a number put into a row meanwhile is the one released; a row
+// that gets another number after its request stays listed, never dropped unreleased.
 void releaseListedNumbers(PlatformRequester& requester, Pause& pause, const ReceiveRequest& request,
                           const Endpoint& path, NumberListPort& port);
 

@@ -31,12 +31,17 @@ void ReceiveControls::setReleaseLabel(const GbkText& text) {
   ui_.透明标签_取号_状态提示->setText(fromGbk(text));
 }
 
-std::vector<ListedNumber> ReceiveControls::listedNumbers() {
-  return list_.listedNumbers();
+std::vector<RowId> ReceiveControls::listedRowIds() {
+  return list_.rowIds();
 }
 
-void ReceiveControls::deleteAllRows() {
-  list_.deleteAll();
+std::optional<ListedNumber> ReceiveControls::listedNumber(RowId id) {
+  return list_.listedNumber(id);
+}
+
+void ReceiveControls::deleteReleasedRows(const std::vector<ListedNumber>& released) {
+  for (const ListedNumber& number : released)
+    list_.deleteRow(number.id, number.phone);
 }
 
 GbkText ReceiveControls::quantityText() {

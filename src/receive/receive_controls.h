@@ -28,8 +28,9 @@ class ReceiveControls final : public NumberTakePort, public SmsPollPort, public 
 
   // The list operations.
   void setReleaseLabel(const GbkText& text) override;
-  std::vector<ListedNumber> listedNumbers() override;
-  void deleteAllRows() override;
+  std::vector<RowId> listedRowIds() override;
+  std::optional<ListedNumber> listedNumber(RowId id) override;
+  void deleteReleasedRows(const std::vector<ListedNumber>& released) override;
 
   // The takes.
   GbkText quantityText() override;

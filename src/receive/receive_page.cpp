@@ -209,7 +209,7 @@ void ReceivePage::copySelectedCell(GbkText NumberRow::*cell) {
 
 void ReceivePage::copyAllPhoneNumbers() {
   std::vector<GbkText> phones;
-  for (const ListedNumber& number : controls_->listedNumbers())
+  for (const ListedNumber& number : controls_->list().listedNumbers())
     phones.push_back(number.phone);
   const GbkText lines = phoneNumberLines(phones);
   if (!lines.empty()) copyToClipboard(lines);

@@ -22,11 +22,15 @@ class DispatchedReceivePort final : public NumberTakePort,
   void setReleaseLabel(const GbkText& text) override {
     write([text](ReceiveControls& c) { c.setReleaseLabel(text); });
   }
-  std::vector<ListedNumber> listedNumbers() override {
-    return read<std::vector<ListedNumber>>([](ReceiveControls& c) { return c.listedNumbers(); });
+  std::vector<RowId> listedRowIds() override {
+    return read<std::vector<RowId>>([](ReceiveControls& c) { return c.listedRowIds(); });
   }
-  void deleteAllRows() override {
-    write([](ReceiveControls& c) { c.deleteAllRows(); });
+  std::optional<ListedNumber> listedNumber(RowId id) override {
+    return read<std::optional<ListedNumber>>(
+        [id](ReceiveControls& c) { return c.listedNumber(id); });
+  }
+  void deleteReleasedRows(const std::vector<ListedNumber>& released) override {
+    write([released](ReceiveControls& c) { c.deleteReleasedRows(released); });
   }
   GbkText quantityText() override {
     return read<GbkText>([](ReceiveControls& c) { return c.quantityText(); });

@@ -279,6 +279,41 @@ TEST_F(ReceivePageTest, SingleReleaseAndBlacklistDeleteTheRowWhateverTheReply) {
   EXPECT_EQ(column(0), QStringList{"3"});  // serials are never renumbered
 }
 
+// "再次使用号码" stays usable while the list is released. Here it is used while the first row's
+// release is on its way: the first row gets 13800000098 after its release was sent, the second
+// row gets 13800000099 before its turn.
+TEST_F(ReceivePageTest, ReuseDuringAWholeListReleaseLosesNoNumber) {
+  listNumbers(3);
+  answer("/yh_sf/", [](const ScriptedRequest& request) {
+    const bool first = request.target.ends_with("phone=13800000001");
+    return ScriptedReply{.body = "1", .delay = std::chrono::milliseconds(first ? 300 : 0)};
+  });
+  answer("/yh_qh/", [](const ScriptedRequest& request) {
+    return ScriptedReply::text(request.target.ends_with("phone=13800000001") ? "1|13800000098"
+                                                                             : "1|13800000099");
+  });
+  QTimer reuse;
+  QObject::connect(&reuse, &QTimer::timeout, [&] {
+    if (targetsStartingWith("/yh_sf/").size() != 1) return;
+    reuse.stop();
+    for (int row : {0, 1}) {
+      selectRow(row);
+      menuItem("再次使用号码")->trigger();
+    }
+  });
+  reuse.start(1);
+  dialogs.queueAnswer(true);
+  control<QPushButton>("按钮_取号全部释放")->click();
+
+  EXPECT_EQ(targetsStartingWith("/yh_sf/"),
+            (Targets{"/yh_sf/username=demo01&password=pw&id=1021&phone=13800000001",
+                     "/yh_sf/username=demo01&password=pw&id=1021&phone=13800000099",
+                     "/yh_sf/username=demo01&password=pw&id=1021&phone=13800000003"}));
+  // The number the first row got after its release is still listed, still to be released.
+  EXPECT_EQ(column(1), QStringList{"13800000098"});
+  EXPECT_EQ(control<QLabel>("透明标签_取号_状态提示")->text(), "");
+}
+
 TEST_F(ReceivePageTest, ReuseAsksForTheNumberAgainAndPutsTheRowBackToWaiting) {
   listNumbers(2);
   QTreeWidgetItem* row = list()->topLevelItem(1);

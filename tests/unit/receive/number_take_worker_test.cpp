@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,15 +50,27 @@ class RecordingTakePort final : public NumberTakePort {
   }
 
   void setReleaseLabel(const GbkText& text) override { log_.add("label " + gbkToUtf8(text)); }
-  std::vector<ListedNumber> listedNumbers() override {
-    std::vector<ListedNumber> numbers;
+  std::vector<RowId> listedRowIds() override {
+    std::vector<RowId> ids;
     for (const TakenRow& row : rows)
-      numbers.push_back({row.id, row.phone, row.projectId});
-    return numbers;
+      ids.push_back(row.id);
+    return ids;
   }
-  void deleteAllRows() override {
-    log_.add("delete all");
-    rows.clear();
+  std::optional<ListedNumber> listedNumber(RowId id) override {
+    for (const TakenRow& row : rows) {
+      if (row.id == id) return ListedNumber{row.id, row.phone, row.projectId};
+    }
+    return std::nullopt;
+  }
+  void deleteReleasedRows(const std::vector<ListedNumber>& released) override {
+    std::string call = "delete released";
+    for (const ListedNumber& number : released) {
+      call += " " + gbkToUtf8(number.phone);
+      std::erase_if(rows, [&](const TakenRow& row) {
+        return row.id == number.id && row.phone == number.phone;
+      });
+    }
+    log_.add(call);
   }
   GbkText quantityText() override { return quantity; }
   GbkText selectedProjectItem() override { return projectItem; }
@@ -80,6 +94,23 @@ class RecordingTakePort final : public NumberTakePort {
  private:
   CallLog& log_;
   RowId nextId_ = 100;
+};
+
+// Logs its pauses and reports a stop from its `stopAt`-th pause on, as a page that is closed
+// meanwhile does.
+class StoppingPause final : public Pause {
+ public:
+  StoppingPause(CallLog& log, int stopAt) : log_(log), stopAt_(stopAt) {}
+  void pause(int milliseconds) override {
+    log_.add("pause " + std::to_string(milliseconds));
+    ++pauses_;
+  }
+  bool stopRequested() const override { return pauses_ >= stopAt_; }
+
+ private:
+  CallLog& log_;
+  int stopAt_;
+  int pauses_ = 0;
 };
 
 class NumberTakeTest : public testing::Test {
@@ -142,12 +173,12 @@ TEST_F(NumberTakeTest, NoQuantityStillReleasesTheListedNumbersButTakesNone) {
     port.specificNumber = "13912345678";
     port.quantity = quantity;
     runNumberTake(requester, pause, clock, request, port);
-    EXPECT_EQ(
-        log.calls,
-        (Texts{"buttons off", kReleasing,
-               "get /yh_sf/username=demo01&password=pw&id=1033&phone=13800000001", "pause 200",
-               "get /yh_sf/username=demo01&password=pw&id=1021&phone=13800000002", "pause 200",
-               "delete all", "label ", "clear specific", "buttons on"}))
+    EXPECT_EQ(log.calls, (Texts{"buttons off", kReleasing,
+                                "get /yh_sf/username=demo01&password=pw&id=1033&phone=13800000001",
+                                "pause 200",
+                                "get /yh_sf/username=demo01&password=pw&id=1021&phone=13800000002",
+                                "pause 200", "delete released 13800000001 13800000002", "label ",
+                                "clear specific", "buttons on"}))
         << quantity;
     EXPECT_TRUE(port.rows.empty());
   }
@@ -177,7 +208,7 @@ TEST_F(NumberTakeTest, ARefusedLaterAttemptIsPassedOverAndTheRunGoesOn) {
                                        : "1|1380000000" + std::to_string(attempt % 10));
   runNumberTake(requester, pause, clock, request, port);
 
-  Texts expected{"buttons off", kReleasing, "delete all", "label ", "clear specific"};
+  Texts expected{"buttons off", kReleasing, "delete released", "label ", "clear specific"};
   const std::string take =
       "get /yh_qh/username=demo01&password=pw&id=1021&operator=&region=&card=&loop=1";
   for (int attempt = 1; attempt <= 10; ++attempt) {
@@ -251,7 +282,7 @@ TEST_F(NumberTakeTest, ASpecificTakeReleasesTheListThenAsksForThatNumber) {
             (Texts{"buttons off", kReleasing,
                    "get /yh_sf/username=demo01&password=pw&id=1033&phone=13800000001", "pause 200",
                    "get /yh_sf/username=demo01&password=pw&id=1021&phone=13800000002", "pause 200",
-                   "delete all", "label ",
+                   "delete released 13800000001 13800000002", "label ",
                    "get /yh_qh/username=demo01&password=pw&id=1021&phone=13912345678",
                    "append 13912345678", "buttons on"}));
   EXPECT_EQ(targets(releaseServer),
@@ -289,6 +320,27 @@ TEST_F(NumberTakeTest, ASpecificTakeShowsEveryRefusalAndIgnoresEmptyAnswers) {
         << c.reply;
     EXPECT_TRUE(port.rows.empty()) << c.reply;
     EXPECT_EQ(port.specificNumber, "13912345678");
+  }
+}
+
+// The page goes while its numbers are released: the take ends there, instead of asking the
+// platform for numbers with whatever a page that is gone answers.
+TEST_F(NumberTakeTest, AStopWhileTheListIsReleasedEndsTheTakeThere) {
+  for (const int stopAt : {1, 2}) {
+    log.calls.clear();
+    listTwoEarlierNumbers();
+    port.quantity = "3";
+    port.specificNumber = "13912345678";
+    const std::size_t releasedBefore = releaseServer.requests().size();
+    StoppingPause stopping(log, stopAt);
+    runNumberTake(requester, stopping, clock, request, port);
+    EXPECT_EQ(releaseServer.requests().size() - releasedBefore, static_cast<std::size_t>(stopAt));
+    EXPECT_EQ(log.calls.back(), "buttons on") << stopAt;
+    EXPECT_EQ(port.specificNumber, "13912345678") << stopAt;
+
+    listTwoEarlierNumbers();
+    takeSpecifiedNumber(requester, stopping, clock, request, port);
+    EXPECT_TRUE(takeServer.requests().empty()) << stopAt;
   }
 }
 
