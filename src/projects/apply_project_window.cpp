@@ -28,11 +28,9 @@ ApplyProjectWindow::ApplyProjectWindow(AppContext& context, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::ApplyProjectWindow>()), context_(context) {
   ui_->setupUi(this);
   nameControlsByLabels(this);
-  // The radio buttons choose the page; a tab header chosen directly leaves them as they are.
   connect(ui_->单选框1, &QRadioButton::clicked, this,
-          [this] { ui_->高级选择夹2->setCurrentIndex(0); });
-  connect(ui_->单选框2, &QRadioButton::clicked, this,
-          [this] { ui_->高级选择夹2->setCurrentIndex(1); });
+          &ApplyProjectWindow::showReceiveApplicationPage);
+  connect(ui_->单选框2, &QRadioButton::clicked, this, &ApplyProjectWindow::showSendApplicationPage);
   connect(ui_->按钮_收码添加, &QPushButton::clicked, this,
           &ApplyProjectWindow::submitReceiveApplication);
   connect(ui_->按钮_发码添加, &QPushButton::clicked, this,
@@ -40,6 +38,14 @@ ApplyProjectWindow::ApplyProjectWindow(AppContext& context, QWidget* parent)
 }
 
 ApplyProjectWindow::~ApplyProjectWindow() = default;
+
+void ApplyProjectWindow::showReceiveApplicationPage() {
+  ui_->高级选择夹2->setCurrentIndex(0);
+}
+
+void ApplyProjectWindow::showSendApplicationPage() {
+  ui_->高级选择夹2->setCurrentIndex(1);
+}
 
 void ApplyProjectWindow::submitReceiveApplication() {
   const GbkText name = toGbk(ui_->编辑框_收码项目名->text());

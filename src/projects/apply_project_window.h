@@ -19,6 +19,10 @@ class ApplyProjectWindow : public QDialog {
   explicit ApplyProjectWindow(AppContext& context, QWidget* parent = nullptr);
   ~ApplyProjectWindow() override;
 
+  // The radio buttons choose the page; a tab header chosen directly leaves them as they are.
+  void showReceiveApplicationPage();
+  void showSendApplicationPage();
+  // A click on "确定" submits; Enter in a box does not, as no button of this window is a default.
   void submitReceiveApplication();
   void submitSendApplication();
 

@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -43,6 +45,26 @@ TEST_F(ApplyProjectWindowTest, EmptyBoxesAreRefusedBeforeAnythingIsSent) {
             (std::vector<QString>{"请输入项目名称", "请输入项目名称", "请输入短信模板",
                                   "请输入发送号码", "请输入项目名称"}));
   EXPECT_TRUE(server.requests().empty());
+}
+
+TEST_F(ApplyProjectWindowTest, EnterInABoxSubmitsNothing) {
+  answer("/sq_dx/", "审核中");
+  receiveName()->setText("某站");
+  smsTemplate()->setPlainText("模板");
+  // A button that had the focus once, as after a click with the mouse, is the one Enter would
+  // press if it could be a default button.
+  QApplication::setActiveWindow(&window);
+  control<QPushButton>("按钮_收码添加")->setFocus();
+  receiveName()->setFocus();
+  for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+    QKeyEvent enter(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(receiveName(), &enter);
+  }
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(dialogs.shown().empty());
+  EXPECT_TRUE(server.requests().empty());
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(receiveName()->text(), "某站");
 }
 
 TEST_F(ApplyProjectWindowTest, AReceiveApplicationSendsEveryByteEncodedAndEmptiesOnReview) {
