@@ -103,14 +103,14 @@ class SendPagePort final : public SendFavouritesPort {
   QPointer<QComboBox> senderNumbers_;
 };
 
-template <typename Port, typename Run>
-void startRun(AppContext& context, std::stop_token stop, std::shared_ptr<Port> port, Run run) {
+template <typename Worker, typename Port>
+void startRun(AppContext& context, std::stop_token stop, std::shared_ptr<Port> port) {
   FavouritesRequest request{context.session.addresses, context.session.credentials()};
   startWorkerThread([request = std::move(request), pacing = context.pacing, stop = std::move(stop),
-                     port = std::move(port), run] {
+                     port = std::move(port)] {
     HttpSession session;
     SleepingPause pause(pacing, stop);
-    run(session, pause, request, *port);
+    Worker(session, pause, request, *port).run();
   });
 }
 
@@ -118,15 +118,15 @@ void startRun(AppContext& context, std::stop_token stop, std::shared_ptr<Port> p
 
 void startReceiveFavouritesWorker(AppContext& context, QWidget* mainWindow, QComboBox* projects,
                                   std::stop_token stop) {
-  startRun(context, std::move(stop), std::make_shared<ReceivePagePort>(mainWindow, projects),
-           &runReceiveFavourites);
+  startRun<ReceiveFavouritesWorker>(context, std::move(stop),
+                                    std::make_shared<ReceivePagePort>(mainWindow, projects));
 }
 
 void startSendFavouritesWorker(AppContext& context, QWidget* mainWindow, QComboBox* projects,
                                QComboBox* senderNumbers, std::stop_token stop) {
-  startRun(context, std::move(stop),
-           std::make_shared<SendPagePort>(context.session, mainWindow, projects, senderNumbers),
-           &runSendFavourites);
+  startRun<SendFavouritesWorker>(
+      context, std::move(stop),
+      std::make_shared<SendPagePort>(context.session, mainWindow, projects, senderNumbers));
 }
 
 }  // namespace verdomo

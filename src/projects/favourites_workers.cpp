@@ -11,36 +11,44 @@ constexpr int kSettleMs = 300;  // the window is disabled a moment before the li
 
 }  // namespace
 
-void runReceiveFavourites(HttpSession& session, Pause& pause, const FavouritesRequest& request,
-                          ReceiveFavouritesPort& port) {
-  port.setMainWindowEnabled(false);
-  pause.pause(kSettleMs);
-  port.clearProjects();
+ReceiveFavouritesWorker::ReceiveFavouritesWorker(HttpSession& session, Pause& pause,
+                                                 const FavouritesRequest& request,
+                                                 ReceiveFavouritesPort& port)
+    : session_(session), pause_(pause), request_(request), port_(port) {}
+
+void ReceiveFavouritesWorker::run() {
+  port_.setMainWindowEnabled(false);
+  pause_.pause(kSettleMs);
+  port_.clearProjects();
   const GbkText reply = getText(
-      session, requestUrl(request.addresses, request.credentials, endpoint::kReceiveFavourites));
+      session_, requestUrl(request_.addresses, request_.credentials, endpoint::kReceiveFavourites));
   std::vector<GbkText> items = receiveFavouriteItems(reply);
   if (items.empty()) items.push_back(noReceiveFavouritesItem());
-  port.showProjects(items);
-  port.setMainWindowEnabled(true);
+  port_.showProjects(items);
+  port_.setMainWindowEnabled(true);
 }
 
-void runSendFavourites(HttpSession& session, Pause& pause, const FavouritesRequest& request,
-                       SendFavouritesPort& port) {
-  port.emptySendProjectLines();
-  port.setMainWindowEnabled(false);
-  pause.pause(kSettleMs);
-  port.clearProjects();
+SendFavouritesWorker::SendFavouritesWorker(HttpSession& session, Pause& pause,
+                                           const FavouritesRequest& request,
+                                           SendFavouritesPort& port)
+    : session_(session), pause_(pause), request_(request), port_(port) {}
+
+void SendFavouritesWorker::run() {
+  port_.emptySendProjectLines();
+  port_.setMainWindowEnabled(false);
+  pause_.pause(kSettleMs);
+  port_.clearProjects();
   const GbkText reply = getText(
-      session, requestUrl(request.addresses, request.credentials, endpoint::kSendFavourites));
+      session_, requestUrl(request_.addresses, request_.credentials, endpoint::kSendFavourites));
   SendFavourites favourites = sendFavourites(reply);
   if (favourites.items.empty()) {
     // Without a send favourite the sender numbers stay as the last run left them.
-    port.showProjects(favourites.projectLines, {noSendFavouritesItem()}, std::nullopt);
+    port_.showProjects(favourites.projectLines, {noSendFavouritesItem()}, std::nullopt);
   } else {
-    port.showProjects(favourites.projectLines, favourites.items,
-                      senderNumbers(favourites.projectLines));
+    port_.showProjects(favourites.projectLines, favourites.items,
+                       senderNumbers(favourites.projectLines));
   }
-  port.setMainWindowEnabled(true);
+  port_.setMainWindowEnabled(true);
 }
 
 }  // namespace verdomo

@@ -41,9 +41,32 @@ struct FavouritesRequest {
   Credentials credentials;
 };
 
-void runReceiveFavourites(HttpSession& session, Pause& pause, const FavouritesRequest& request,
+// One run fills the 取号 page's project list.
+class ReceiveFavouritesWorker {
+ public:
+  ReceiveFavouritesWorker(HttpSession& session, Pause& pause, const FavouritesRequest& request,
                           ReceiveFavouritesPort& port);
-void runSendFavourites(HttpSession& session, Pause& pause, const FavouritesRequest& request,
+  void run();
+
+ private:
+  HttpSession& session_;
+  Pause& pause_;
+  const FavouritesRequest& request_;
+  ReceiveFavouritesPort& port_;
+};
+
+// One run fills the 发短信 page's project list and sender numbers and the send-project lines.
+class SendFavouritesWorker {
+ public:
+  SendFavouritesWorker(HttpSession& session, Pause& pause, const FavouritesRequest& request,
                        SendFavouritesPort& port);
+  void run();
+
+ private:
+  HttpSession& session_;
+  Pause& pause_;
+  const FavouritesRequest& request_;
+  SendFavouritesPort& port_;
+};
 
 }  // namespace verdomo

@@ -22,8 +22,8 @@ GbkText projectKind(std::string_view name) {
   return containsText(name, sendMarker) ? send : receive;
 }
 
-std::vector<CatalogueRow> catalogueRows(std::string_view reply) {
-  std::vector<CatalogueRow> rows;
+std::vector<ProjectRecord> catalogueRows(std::string_view reply) {
+  std::vector<ProjectRecord> rows;
   for (Record& record : parseRecordList(reply, 5, Spaces::Remove)) {
     GbkText kind = projectKind(record[1]);
     GbkText favourite = record[4] != "0" ? tick() : GbkText();
@@ -33,8 +33,8 @@ std::vector<CatalogueRow> catalogueRows(std::string_view reply) {
   return rows;
 }
 
-std::vector<CatalogueRow> favouriteRows(std::string_view reply) {
-  std::vector<CatalogueRow> rows;
+std::vector<ProjectRecord> favouriteRows(std::string_view reply) {
+  std::vector<ProjectRecord> rows;
   for (Record& record : parseRecordList(reply, 3, Spaces::Remove)) {
     GbkText kind = projectKind(record[1]);
     rows.push_back({std::move(record[0]), std::move(record[1]), std::move(record[2]),

@@ -8,7 +8,9 @@
 
 namespace verdomo {
 
-struct CatalogueRow {
+// One record of a project-list reply (the catalogue, a search, the favourites), as the list shows
+// it.
+struct ProjectRecord {
   GbkText id;
   GbkText name;
   GbkText price;
@@ -21,10 +23,10 @@ GbkText projectKind(std::string_view name);
 
 // Catalogue records have at least five fields: ID, name, price, a value we do not use, and the
 // favourite flag ("0" when the project is no favourite). Spaces are removed first.
-std::vector<CatalogueRow> catalogueRows(std::string_view reply);
+std::vector<ProjectRecord> catalogueRows(std::string_view reply);
 
 // Favourites records need three fields, and every one is a favourite.
-std::vector<CatalogueRow> favouriteRows(std::string_view reply);
+std::vector<ProjectRecord> favouriteRows(std::string_view reply);
 
 // The catalogue request; an empty search text asks for the whole catalogue.
 GbkText catalogueUrl(const ServiceAddresses& addresses, const Credentials& credentials,

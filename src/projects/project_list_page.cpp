@@ -104,11 +104,11 @@ void ProjectListPage::showFavouritesInCatalogue() {
 }
 
 // Rows go in at once, so that a catalogue of tens of thousands of projects fills quickly.
-void ProjectListPage::showRows(const std::vector<CatalogueRow>& rows) {
+void ProjectListPage::showRows(const std::vector<ProjectRecord>& rows) {
   QTreeWidget* list = ui_->超级列表框_项目列表_收短信;
   QList<QTreeWidgetItem*> items;
   items.reserve(static_cast<qsizetype>(rows.size()));
-  for (const CatalogueRow& row : rows) {
+  for (const ProjectRecord& row : rows) {
     items.append(
         new QTreeWidgetItem(QStringList{fromGbk(row.id), fromGbk(row.name), fromGbk(row.price),
                                         fromGbk(row.kind), fromGbk(row.favourite)}));

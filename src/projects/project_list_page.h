@@ -17,7 +17,7 @@ class ProjectListPage;
 
 namespace verdomo {
 
-struct CatalogueRow;
+struct ProjectRecord;
 
 class ProjectListPage : public QWidget {
   Q_OBJECT
@@ -41,7 +41,7 @@ class ProjectListPage : public QWidget {
  private:
   void loadCatalogue(const GbkText& searchText);
   void showFavouritesInCatalogue();
-  void showRows(const std::vector<CatalogueRow>& rows);
+  void showRows(const std::vector<ProjectRecord>& rows);
   QTreeWidgetItem* selectedRow() const;
   GbkText selectedCell(int column) const;
 

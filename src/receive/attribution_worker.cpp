@@ -27,24 +27,24 @@ GbkText lookUpProvince(HttpSession& session, RegexMatcher& matcher, std::string_
   return provinceFromReply(matcher, session.responseBodyText());
 }
 
-void runAttributionPass(HttpSession& session, Pause& pause, RegexMatcher& matcher,
-                        std::string_view segmentBase, AttributionPort& port) {
-  const int rows = port.rowCount();
-  for (int index = 0; index < rows; ++index) {
-    const std::optional<AttributedRow> row = port.provinceRowAt(index);
-    if (!row || row->phone.empty() || !row->province.empty()) continue;
-    port.setProvince(row->id, row->phone,
-                     lookUpProvince(session, matcher, segmentBase, row->phone));
-  }
-  pause.pause(kAfterPassMs);
+AttributionWorker::AttributionWorker(HttpSession& session, Pause& pause,
+                                     std::string_view segmentBase, AttributionPort& port)
+    : session_(session), pause_(pause), segmentBase_(segmentBase), port_(port) {}
+
+void AttributionWorker::run(const std::stop_token& stop) {
+  while (!stop.stop_requested())
+    runPass();
 }
 
-void runAttributionWorker(Pause& pause, std::string_view segmentBase, AttributionPort& port,
-                          std::stop_token stop) {
-  HttpSession session;
-  RegexMatcher matcher;
-  while (!stop.stop_requested())
-    runAttributionPass(session, pause, matcher, segmentBase, port);
+void AttributionWorker::runPass() {
+  const int rows = port_.rowCount();
+  for (int index = 0; index < rows; ++index) {
+    const std::optional<AttributedRow> row = port_.provinceRowAt(index);
+    if (!row || row->phone.empty() || !row->province.empty()) continue;
+    port_.setProvince(row->id, row->phone,
+                      lookUpProvince(session_, matcher_, segmentBase_, row->phone));
+  }
+  pause_.pause(kAfterPassMs);
 }
 
 }  // namespace verdomo

@@ -39,11 +39,22 @@ GbkText provinceFromReply(RegexMatcher& matcher, std::string_view reply);
 GbkText lookUpProvince(HttpSession& session, RegexMatcher& matcher, std::string_view segmentBase,
                        std::string_view phone);
 
-// One pass: every row with a number and no province yet, then the pause between passes.
-void runAttributionPass(HttpSession& session, Pause& pause, RegexMatcher& matcher,
-                        std::string_view segmentBase, AttributionPort& port);
+class AttributionWorker {
+ public:
+  AttributionWorker(HttpSession& session, Pause& pause, std::string_view segmentBase,
+                    AttributionPort& port);
 
-void runAttributionWorker(Pause& pause, std::string_view segmentBase, AttributionPort& port,
-                          std::stop_token stop);
+  // Passes until `stop` is requested.
+  void run(const std::stop_token& stop);
+  // One pass: every row with a number and no province yet, then the pause between passes.
+  void runPass();
+
+ private:
+  HttpSession& session_;
+  Pause& pause_;
+  GbkText segmentBase_;
+  AttributionPort& port_;
+  RegexMatcher matcher_;  // one per thread, as the worker is
+};
 
 }  // namespace verdomo

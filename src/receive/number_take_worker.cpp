@@ -55,30 +55,36 @@ void releaseListedNumbers(PlatformRequester& requester, Pause& pause, const Rece
   port.setReleaseLabel({});
 }
 
-void runNumberTake(PlatformRequester& requester, Pause& pause, const Clock& clock,
-                   const ReceiveRequest& request, NumberTakePort& port) {
-  const int quantity = textToInt(port.quantityText());
+NumberTakeWorker::NumberTakeWorker(PlatformRequester& requester, Pause& pause, const Clock& clock,
+                                   const ReceiveRequest& request, NumberTakePort& port)
+    : requester_(requester), pause_(pause), clock_(clock), request_(request), port_(port) {}
+
+void NumberTakeWorker::run() {
+  const int quantity = textToInt(port_.quantityText());
   if (quantity > kMaxTakeQuantity) {
-    port.showMessage("一次最多只能取10个号码"_gbk);
+    port_.showMessage("一次最多只能取10个号码"_gbk);
     return;
   }
-  TakeButtonsDisabled busy(port);
-  const std::optional<GbkText> projectId = takeableProjectId(port.selectedProjectItem());
+  TakeButtonsDisabled busy(port_);
+  const std::optional<GbkText> projectId = takeableProjectId(port_.selectedProjectItem());
   if (!projectId) return;
-  releaseListedNumbers(requester, pause, request, endpoint::kReleaseNumber, port);
-  if (pause.stopRequested()) return;  // the page is gone: no take with what it answers now
-  port.clearSpecificNumber();
-  const TakeFilters filters = port.filters();
-  const GbkText url = takeUrl(request.addresses, request.credentials, *projectId, filters);
+  releaseListedNumbers(requester_, pause_, request_, endpoint::kReleaseNumber, port_);
+  if (pause_.stopRequested()) return;  // the page is gone: no take with what it answers now
+  port_.clearSpecificNumber();
+  takeNumbers(*projectId, quantity);
+}
+
+void NumberTakeWorker::takeNumbers(const GbkText& projectId, int quantity) {
+  const GbkText url = takeUrl(request_.addresses, request_.credentials, projectId, port_.filters());
   for (int attempt = 0; attempt < quantity; ++attempt) {
-    const TakeReply reply = parseTakeReply(requester.getText(url));
+    const TakeReply reply = parseTakeReply(requester_.getText(url));
     // A refusal while the list is still empty is shown and ends the run; once numbers are
     // listed, refusals are passed over.
-    const bool endsRun = reply.kind == TakeReply::Kind::kRefused && !port.hasRows();
-    applyTakeReply(reply, *projectId, clock, port, endsRun);
+    const bool endsRun = reply.kind == TakeReply::Kind::kRefused && !port_.hasRows();
+    applyTakeReply(reply, projectId, clock_, port_, endsRun);
     if (endsRun) break;
-    pause.pause(kAfterTakeMs);
-    if (pause.stopRequested()) break;  // the page is gone: take no more numbers
+    pause_.pause(kAfterTakeMs);
+    if (pause_.stopRequested()) break;  // the page is gone: take no more numbers
   }
 }
 

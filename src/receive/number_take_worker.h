@@ -59,9 +59,23 @@ struct ReceiveRequest {
 void releaseListedNumbers(PlatformRequester& requester, Pause& pause, const ReceiveRequest& request,
                           const Endpoint& path, NumberListPort& port);
 
-// One click of "获取手机号码".
-void runNumberTake(PlatformRequester& requester, Pause& pause, const Clock& clock,
+// One click of "获取手机号码", on a thread of its own: checks the quantity, releases the listed
+// numbers, then asks for the quantity, 500 ms apart.
+class NumberTakeWorker {
+ public:
+  NumberTakeWorker(PlatformRequester& requester, Pause& pause, const Clock& clock,
                    const ReceiveRequest& request, NumberTakePort& port);
+  void run();
+
+ private:
+  void takeNumbers(const GbkText& projectId, int quantity);
+
+  PlatformRequester& requester_;
+  Pause& pause_;
+  const Clock& clock_;
+  const ReceiveRequest& request_;
+  NumberTakePort& port_;
+};
 
 // One click of "指定手机号码".
 void takeSpecifiedNumber(PlatformRequester& requester, Pause& pause, const Clock& clock,

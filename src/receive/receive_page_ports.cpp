@@ -147,7 +147,7 @@ void startNumberTakeWorker(AppContext& context, QWidget* page, ReceiveControls& 
                                                const std::stop_token&) {
                 HttpSession session;
                 SessionRequester requester(session);
-                runNumberTake(requester, pause, clock, request, port);
+                NumberTakeWorker(requester, pause, clock, request, port).run();
                 port.onPage(finished);
               });
 }
@@ -159,7 +159,7 @@ void startSmsPollWorker(AppContext& context, QWidget* page, ReceiveControls& con
                   DispatchedReceivePort& port, Pause& pause, const std::stop_token& token) {
                 HttpSession session;
                 SessionRequester requester(session);
-                runSmsPollWorker(requester, pause, clock, request, port, token);
+                SmsPollWorker(requester, pause, clock, request, port).run(token);
               });
 }
 
@@ -168,7 +168,8 @@ void startAttributionWorker(AppContext& context, QWidget* page, ReceiveControls&
   startWorker(context, page, controls, std::move(stop),
               [segmentBase = context.config.segmentUrl](DispatchedReceivePort& port, Pause& pause,
                                                         const std::stop_token& token) {
-                runAttributionWorker(pause, segmentBase, port, token);
+                HttpSession session;
+                AttributionWorker(session, pause, segmentBase, port).run(token);
               });
 }
 

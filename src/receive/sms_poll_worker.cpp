@@ -30,37 +30,6 @@ bool timedOut(const PolledRow& row, const Clock& clock) {
   return !takeTime || secondsBetween(*takeTime, clock.now()) > kSmsWaitLimitSeconds;
 }
 
-void pollRow(PlatformRequester& requester, Pause& pause, RegexMatcher& matcher,
-             const ReceiveRequest& request, const GbkText& projectId, const PolledRow& row,
-             SmsPollPort& port) {
-  port.setStatus(row.id, row.phone, "读取中"_gbk);
-  pause.pause(kBeforePollMs);
-  const GbkText reply = requester.getText(requestUrl(request.addresses, request.credentials,
-                                                     endpoint::kPollSms, {projectId, row.phone}));
-  const std::vector<GbkText> pieces = splitFields(reply, "|");
-  if (pieces.size() < 3) {
-    port.setStatus(row.id, row.phone, reply);
-  } else if (pieces[0] != "1") {
-    port.setStatus(row.id, row.phone, pieces[2]);
-  } else {
-    port.setArrived(row.id, row.phone, smsCode(matcher, pieces[2]), pieces[2]);
-  }
-}
-
-void visitRow(int index, PlatformRequester& requester, Pause& pause, const Clock& clock,
-              RegexMatcher& matcher, const ReceiveRequest& request, SmsPollPort& port) {
-  const std::optional<GbkText> projectId = takeableProjectId(port.selectedProjectItem());
-  if (!projectId) return;
-  const std::optional<PolledRow> row = port.rowAt(index);
-  if (!row || row->takeTime.empty() || isFinal(row->status)) return;
-  if (timedOut(*row, clock)) {
-    port.setStatus(row->id, row->phone, "已停止获取原因：300秒内未取到短信"_gbk);
-    return;
-  }
-  if (!row->status.empty() && !containsText(row->status, waitingStatus())) return;
-  pollRow(requester, pause, matcher, request, *projectId, *row, port);
-}
-
 }  // namespace
 
 GbkText smsCode(RegexMatcher& matcher, std::string_view smsText) {
@@ -68,21 +37,50 @@ GbkText smsCode(RegexMatcher& matcher, std::string_view smsText) {
   return matcher.matchText(1);
 }
 
-void runSmsPollPass(PlatformRequester& requester, Pause& pause, const Clock& clock,
-                    RegexMatcher& matcher, const ReceiveRequest& request, SmsPollPort& port) {
-  const int rows = port.rowCount();
-  for (int index = 0; index < rows; ++index) {
-    visitRow(index, requester, pause, clock, matcher, request, port);
-    pause.pause(kAfterRowMs);
-  }
-  pause.pause(kAfterPassMs);
+SmsPollWorker::SmsPollWorker(PlatformRequester& requester, Pause& pause, const Clock& clock,
+                             const ReceiveRequest& request, SmsPollPort& port)
+    : requester_(requester), pause_(pause), clock_(clock), request_(request), port_(port) {}
+
+void SmsPollWorker::run(const std::stop_token& stop) {
+  while (!stop.stop_requested())
+    runPass();
 }
 
-void runSmsPollWorker(PlatformRequester& requester, Pause& pause, const Clock& clock,
-                      const ReceiveRequest& request, SmsPollPort& port, std::stop_token stop) {
-  RegexMatcher matcher;
-  while (!stop.stop_requested())
-    runSmsPollPass(requester, pause, clock, matcher, request, port);
+void SmsPollWorker::runPass() {
+  const int rows = port_.rowCount();
+  for (int index = 0; index < rows; ++index) {
+    visitRow(index);
+    pause_.pause(kAfterRowMs);
+  }
+  pause_.pause(kAfterPassMs);
+}
+
+void SmsPollWorker::visitRow(int index) {
+  const std::optional<GbkText> projectId = takeableProjectId(port_.selectedProjectItem());
+  if (!projectId) return;
+  const std::optional<PolledRow> row = port_.rowAt(index);
+  if (!row || row->takeTime.empty() || isFinal(row->status)) return;
+  if (timedOut(*row, clock_)) {
+    port_.setStatus(row->id, row->phone, "已停止获取原因：300秒内未取到短信"_gbk);
+    return;
+  }
+  if (!row->status.empty() && !containsText(row->status, waitingStatus())) return;
+  pollRow(*projectId, *row);
+}
+
+void SmsPollWorker::pollRow(const GbkText& projectId, const PolledRow& row) {
+  port_.setStatus(row.id, row.phone, "读取中"_gbk);
+  pause_.pause(kBeforePollMs);
+  const GbkText reply = requester_.getText(requestUrl(request_.addresses, request_.credentials,
+                                                      endpoint::kPollSms, {projectId, row.phone}));
+  const std::vector<GbkText> pieces = splitFields(reply, "|");
+  if (pieces.size() < 3) {
+    port_.setStatus(row.id, row.phone, reply);
+  } else if (pieces[0] != "1") {
+    port_.setStatus(row.id, row.phone, pieces[2]);
+  } else {
+    port_.setArrived(row.id, row.phone, smsCode(matcher_, pieces[2]), pieces[2]);
+  }
 }
 
 }  // namespace verdomo

@@ -41,12 +41,26 @@ class SmsPollPort {
 // The code of an SMS: its first run of ASCII digits, as long as it goes on.
 GbkText smsCode(RegexMatcher& matcher, std::string_view smsText);
 
-// One pass over the list, ending with the pause between passes.
-void runSmsPollPass(PlatformRequester& requester, Pause& pause, const Clock& clock,
-                    RegexMatcher& matcher, const ReceiveRequest& request, SmsPollPort& port);
+class SmsPollWorker {
+ public:
+  SmsPollWorker(PlatformRequester& requester, Pause& pause, const Clock& clock,
+                const ReceiveRequest& request, SmsPollPort& port);
 
-// Passes until `stop` is requested.
-void runSmsPollWorker(PlatformRequester& requester, Pause& pause, const Clock& clock,
-                      const ReceiveRequest& request, SmsPollPort& port, std::stop_token stop);
+  // Passes until `stop` is requested.
+  void run(const std::stop_token& stop);
+  // One pass over the list, ending with the pause between passes.
+  void runPass();
+
+ private:
+  void visitRow(int index);
+  void pollRow(const GbkText& projectId, const PolledRow& row);
+
+  PlatformRequester& requester_;
+  Pause& pause_;
+  const Clock& clock_;
+  const ReceiveRequest& request_;
+  SmsPollPort& port_;
+  RegexMatcher matcher_;  // one per thread, as the worker is
+};
 
 }  // namespace verdomo

@@ -64,7 +64,7 @@ class FavouritesWorkersTest : public testing::Test {
 TEST_F(FavouritesWorkersTest, ReceiveRunDisablesSettlesClearsThenShowsTheItems) {
   reply = utf8ToGbk("1001#c-甲#c-0.5#c+1002#c-乙#c-1.0#c+2001#c-丙(发送号码:1)#c-0.1");
   LoggingReceivePort port(log);
-  runReceiveFavourites(session, pause, request(), port);
+  ReceiveFavouritesWorker(session, pause, request(), port).run();
   EXPECT_EQ(log.calls, (Texts{"disable", "pause 300", "clear",
                               "show [1002]乙 - {价格}：1.0,[1001]甲 - {价格}：0.5", "enable"}));
   ASSERT_EQ(server.requests().size(), 1u);
@@ -76,7 +76,7 @@ TEST_F(FavouritesWorkersTest, ReceiveRunWithoutFavouritesShowsThePlaceholder) {
     log.calls.clear();
     reply = utf8ToGbk(answer);
     LoggingReceivePort port(log);
-    runReceiveFavourites(session, pause, request(), port);
+    ReceiveFavouritesWorker(session, pause, request(), port).run();
     EXPECT_EQ(log.calls.at(3), "show 您未收藏[短信项目]，可通过关键字或项目ID进行搜索。") << answer;
   }
 }
@@ -86,7 +86,7 @@ TEST_F(FavouritesWorkersTest, SendRunPublishesTheLinesAndTheSenderNumbers) {
       "2001#c-某服务(发送号码:10690#10691)#c-0.10#c+1001#c-甲#c-0.5#c+"
       "2002#c-另一个(发送号码:10086)#c-0.20");
   LoggingSendPort port(log);
-  runSendFavourites(session, pause, request(), port);
+  SendFavouritesWorker(session, pause, request(), port).run();
   EXPECT_EQ(log.calls,
             (Texts{"empty lines", "disable", "pause 300", "clear",
                    "show [2002]另一个 - {价格}：0.20 - (发短信),[2001]某服务 - {价格}：0.10 - "
@@ -100,7 +100,7 @@ TEST_F(FavouritesWorkersTest, SendRunPublishesTheLinesAndTheSenderNumbers) {
 TEST_F(FavouritesWorkersTest, SendRunWithoutSendFavouritesLeavesTheSenderNumbers) {
   reply = utf8ToGbk("1001#c-甲#c-0.5#c+1003#c-发送验证#c-1");
   LoggingSendPort port(log);
-  runSendFavourites(session, pause, request(), port);
+  SendFavouritesWorker(session, pause, request(), port).run();
   EXPECT_EQ(log.calls.at(4), "show 您未收藏[发短信项目]，可通过关键字或项目ID进行搜索。 lines ");
 }
 

@@ -14,9 +14,9 @@ struct ShownRow {
   bool operator==(const ShownRow&) const = default;
 };
 
-std::vector<ShownRow> shown(const std::vector<CatalogueRow>& rows) {
+std::vector<ShownRow> shown(const std::vector<ProjectRecord>& rows) {
   std::vector<ShownRow> result;
-  for (const CatalogueRow& row : rows) {
+  for (const ProjectRecord& row : rows) {
     result.push_back({gbkToUtf8(row.id), gbkToUtf8(row.name), gbkToUtf8(row.price),
                       gbkToUtf8(row.kind), gbkToUtf8(row.favourite)});
   }
@@ -29,14 +29,14 @@ struct CatalogueCase {
   std::vector<ShownRow> rows;
 };
 
-class CatalogueRowsTest : public testing::TestWithParam<CatalogueCase> {};
+class ProjectRecordsTest : public testing::TestWithParam<CatalogueCase> {};
 
-TEST_P(CatalogueRowsTest, ShowsTheRecordsAsTheCatalogueListHasThem) {
+TEST_P(ProjectRecordsTest, ShowsTheRecordsAsTheCatalogueListHasThem) {
   EXPECT_EQ(shown(catalogueRows(utf8ToGbk(GetParam().reply))), GetParam().rows);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Replies, CatalogueRowsTest,
+    Replies, ProjectRecordsTest,
     testing::Values(CatalogueCase{"SpacesGoAndTheTrailingRecordSeparatorAddsNothing",
                                   "1001#c-项目 A#c-0.50#c-x#c-0#c+",
                                   {{"1001", "项目A", "0.50", "收短信", ""}}},

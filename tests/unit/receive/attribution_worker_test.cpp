@@ -101,8 +101,11 @@ class AttributionTest : public testing::Test {
     const auto found = replies.find(at == std::string::npos ? "" : r.target.substr(at + 5));
     return ScriptedReply::text(found == replies.end() ? "" : utf8ToGbk(found->second));
   }};
+  void runPass(std::string_view segmentBase) {
+    AttributionWorker(session, pause, segmentBase, port).runPass();
+  }
+
   HttpSession session;
-  RegexMatcher matcher;
   CallLog log;
   LoggingPause pause{log};
   RecordingAttributionPort port{log};
@@ -116,7 +119,7 @@ TEST_F(AttributionTest, LooksUpEveryNumberWithoutAProvinceOnce) {
                {5, "18600186000", ""}};
   replies = {{"13800138000", "{mts:'1380013',province:'广东',catName:'中国移动'}"},
              {"15000150000", "{mts:'1500015'}"}};
-  runAttributionPass(session, pause, matcher, server.baseUrl(), port);
+  runPass(server.baseUrl());
 
   EXPECT_EQ(targets(), (Texts{"/cc/json/mobile_tel_segment.htm?tel=13800138000",
                               "/cc/json/mobile_tel_segment.htm?tel=15000150000",
@@ -125,7 +128,7 @@ TEST_F(AttributionTest, LooksUpEveryNumberWithoutAProvinceOnce) {
                               "province 18600186000 未知", "pause 500"}));
 
   log.calls.clear();
-  runAttributionPass(session, pause, matcher, server.baseUrl(), port);
+  runPass(server.baseUrl());
   EXPECT_EQ(server.requests().size(), 3u);
   EXPECT_EQ(log.calls, (Texts{"pause 500"}));
 }
@@ -133,7 +136,7 @@ TEST_F(AttributionTest, LooksUpEveryNumberWithoutAProvinceOnce) {
 TEST_F(AttributionTest, AsksTheServiceOverHttps) {
   SelfSignedHttpsServer https(utf8ToGbk("__GetZoneResult_ = {province:'浙江',}"));
   port.rows = {{1, "13800138000", ""}};
-  runAttributionPass(session, pause, matcher, https.baseUrl(), port);
+  runPass(https.baseUrl());
   EXPECT_EQ(gbkToUtf8(port.rows[0].province), "浙江");
 }
 
@@ -144,8 +147,7 @@ TEST_F(AttributionTest, AClosedServiceGivesUnknown) {
     closedPort = gone.port();
   }
   port.rows = {{1, "13800138000", ""}};
-  runAttributionPass(session, pause, matcher, "http://127.0.0.1:" + std::to_string(closedPort),
-                     port);
+  runPass("http://127.0.0.1:" + std::to_string(closedPort));
   EXPECT_EQ(log.calls, (Texts{"province 13800138000 未知", "pause 500"}));
 }
 
@@ -153,8 +155,7 @@ TEST_F(AttributionTest, AServiceThatNeverAnswersGivesUpAfterFiveSeconds) {
   UnansweredListener host;
   port.rows = {{1, "13800138000", ""}};
   const auto start = std::chrono::steady_clock::now();
-  runAttributionPass(session, pause, matcher, "https://127.0.0.1:" + std::to_string(host.port()),
-                     port);
+  runPass("https://127.0.0.1:" + std::to_string(host.port()));
   const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
   EXPECT_EQ(gbkToUtf8(port.rows[0].province), "未知");
   EXPECT_GE(elapsed.count(), 4.5);
@@ -180,7 +181,8 @@ TEST_F(AttributionTest, TheWorkerLooksUpUntilItIsStopped) {
   port.rows = {{1, "13800138000", ""}};
   replies = {{"13800138000", "{province:'广东',}"}};
   StoppingPause stopping(log);
-  runAttributionWorker(stopping, server.baseUrl(), port, stopping.token());
+  HttpSession own;
+  AttributionWorker(own, stopping, server.baseUrl(), port).run(stopping.token());
   EXPECT_EQ(log.calls, (Texts{"province 13800138000 广东", "pause 500"}));
 }
 

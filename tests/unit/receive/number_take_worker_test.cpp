@@ -158,7 +158,7 @@ TEST_F(NumberTakeTest, MoreThanTenNumbersOnlyShowsTheLimit) {
   for (const char* quantity : {"11", "１１", "99"}) {
     log.calls.clear();
     port.quantity = utf8ToGbk(quantity);
-    runNumberTake(requester, pause, clock, request, port);
+    NumberTakeWorker(requester, pause, clock, request, port).run();
     EXPECT_EQ(log.calls, (Texts{"message 一次最多只能取10个号码"})) << quantity;
   }
   EXPECT_EQ(port.rows.size(), 2u);
@@ -172,7 +172,7 @@ TEST_F(NumberTakeTest, NoQuantityStillReleasesTheListedNumbersButTakesNone) {
     listTwoEarlierNumbers();
     port.specificNumber = "13912345678";
     port.quantity = quantity;
-    runNumberTake(requester, pause, clock, request, port);
+    NumberTakeWorker(requester, pause, clock, request, port).run();
     EXPECT_EQ(log.calls, (Texts{"buttons off", kReleasing,
                                 "get /yh_sf/username=demo01&password=pw&id=1033&phone=13800000001",
                                 "pause 200",
@@ -191,7 +191,7 @@ TEST_F(NumberTakeTest, SendsTheTakeWithTheFiltersAndListsTheNumbersAtTheirTakeTi
   port.quantity = "2";
   takeReplies = {"1|13800138000", "1|13900139000"};
   secondsPerTake = 1;
-  runNumberTake(requester, pause, clock, request, port);
+  NumberTakeWorker(requester, pause, clock, request, port).run();
 
   const std::string target =
       "/yh_qh/username=demo01&password=pw&id=1021&operator=2&region=%E5%8C%97%E4%BA%AC&card=1"
@@ -206,7 +206,7 @@ TEST_F(NumberTakeTest, ARefusedLaterAttemptIsPassedOverAndTheRunGoesOn) {
   for (int attempt = 1; attempt <= 10; ++attempt)
     takeReplies.push_back(attempt == 4 ? "0|号码不足"
                                        : "1|1380000000" + std::to_string(attempt % 10));
-  runNumberTake(requester, pause, clock, request, port);
+  NumberTakeWorker(requester, pause, clock, request, port).run();
 
   Texts expected{"buttons off", kReleasing, "delete released", "label ", "clear specific"};
   const std::string take =
@@ -235,7 +235,7 @@ TEST_F(NumberTakeTest, ARefusalWhileTheListIsEmptyIsShownAndEndsTheRun) {
     listTwoEarlierNumbers();  // released first, so the list is empty when the takes begin
     port.quantity = "3";
     const std::size_t before = takeServer.requests().size();
-    runNumberTake(requester, pause, clock, request, port);
+    NumberTakeWorker(requester, pause, clock, request, port).run();
     EXPECT_EQ(takeServer.requests().size() - before, c.requests);
     ASSERT_GE(log.calls.size(), 2u);
     EXPECT_EQ(log.calls[log.calls.size() - 2], "message 已取1个");
@@ -250,7 +250,7 @@ TEST_F(NumberTakeTest, WithoutATakeableProjectOnlyTheButtonsBlink) {
   for (const char* item : {"", "未搜索到相关项目", "[999]某项目 - {价格}：0.5", "[abc]某项目"}) {
     log.calls.clear();
     port.projectItem = utf8ToGbk(item);
-    runNumberTake(requester, pause, clock, request, port);
+    NumberTakeWorker(requester, pause, clock, request, port).run();
     EXPECT_EQ(log.calls, (Texts{"buttons off", "buttons on"})) << item;
     port.specificNumber = "13912345678";
     log.calls.clear();
@@ -333,7 +333,7 @@ TEST_F(NumberTakeTest, AStopWhileTheListIsReleasedEndsTheTakeThere) {
     port.specificNumber = "13912345678";
     const std::size_t releasedBefore = releaseServer.requests().size();
     StoppingPause stopping(log, stopAt);
-    runNumberTake(requester, stopping, clock, request, port);
+    NumberTakeWorker(requester, stopping, clock, request, port).run();
     EXPECT_EQ(releaseServer.requests().size() - releasedBefore, static_cast<std::size_t>(stopAt));
     EXPECT_EQ(log.calls.back(), "buttons on") << stopAt;
     EXPECT_EQ(port.specificNumber, "13912345678") << stopAt;

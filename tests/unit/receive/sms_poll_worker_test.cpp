@@ -101,7 +101,7 @@ class SmsPollTest : public testing::Test {
     request.credentials = {"demo01", "pw"};
   }
 
-  void runPass() { runSmsPollPass(requester, pause, clock, matcher, request, port); }
+  void runPass() { SmsPollWorker(requester, pause, clock, request, port).runPass(); }
 
   Texts targets() const {
     Texts texts;
@@ -120,7 +120,6 @@ class SmsPollTest : public testing::Test {
     return ScriptedReply::text(utf8ToGbk(found == repliesByPhone.end() ? reply : found->second));
   }};
   ManualClock clock{after(10)};
-  RegexMatcher matcher;
   ReceiveRequest request;
   CallLog log;
   LoggingPause pause{log};
@@ -397,7 +396,7 @@ class StoppingPause final : public Pause {
 TEST_F(SmsPollTest, TheWorkerPassesUntilItIsStopped) {
   port.addRow(1, "13800000001", "");
   StoppingPause stopping(log, 2);
-  runSmsPollWorker(requester, stopping, clock, request, port, stopping.token());
+  SmsPollWorker(requester, stopping, clock, request, port).run(stopping.token());
   EXPECT_EQ(std::count(log.calls.begin(), log.calls.end(), "pause 5000"), 2);
   EXPECT_EQ(server.requests().size(), 2u);  // the waiting row once in each pass
 }
