@@ -176,11 +176,16 @@ void expectNamedControls(QWidget& window) {
   }
 }
 
-TEST(WindowDesigns, NameEveryBoxAfterItsLabel) {
+// The shell's windows, given a context that talks to nobody.
+class ShellWindows : public testing::Test {
+ protected:
   SessionState session;
   RecordingDialogs dialogs;
   SystemClock clock;
   AppContext context{{}, {}, session, dialogs, clock, Pacing{}};
+};
+
+TEST_F(ShellWindows, NameEveryBoxAfterItsLabel) {
   LoginWindow login(context);
   RegisterWindow registration(context, {}, nullptr);
   NoticeWindow notice("", nullptr);
@@ -213,12 +218,8 @@ class AppliedLook {
   QString styleSheet_;
 };
 
-TEST(WindowDesigns, TheLoginWindowMasksWithAsterisksAndShowsItsRegisterLabel) {
-  const AppliedLook look;
-  SessionState session;
-  RecordingDialogs dialogs;
-  SystemClock clock;
-  AppContext context{{}, {}, session, dialogs, clock, Pacing{}};
+TEST_F(ShellWindows, MaskPasswordsWithAsterisksAndShowTheRegisterLabel) {
+  const AppliedLook look;  // before the windows: a box takes its mask character when it is made
   LoginWindow login(context);
   RegisterWindow registration(context, {}, nullptr);
   login.show();
