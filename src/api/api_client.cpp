@@ -2,9 +2,8 @@
 
 namespace verdomo {
 
-GbkText getText(HttpSession& session, std::string_view gbkUrl) {
-  session.setTimeouts(kPlatformTimeoutMs, kPlatformTimeoutMs, kPlatformTimeoutMs,
-                      kPlatformTimeoutMs);
+GbkText getText(HttpSession& session, std::string_view gbkUrl, int timeoutMs) {
+  session.setTimeouts(timeoutMs, timeoutMs, timeoutMs, timeoutMs);
   session.open("GET", gbkUrl);
   session.send();
   return session.responseBodyText();

@@ -8,7 +8,9 @@ namespace verdomo {
 
 inline constexpr int kPlatformTimeoutMs = 15000;
 
-GbkText getText(HttpSession& session, std::string_view gbkUrl);
+// `timeoutMs` goes to all four time-outs; the platform's requests use 15000 ms, but for the send
+// of an SMS.
+GbkText getText(HttpSession& session, std::string_view gbkUrl, int timeoutMs = kPlatformTimeoutMs);
 
 // Whoever sends an operation's platform requests: a worker's own session, or a UI-thread
 // handler's requester that keeps the window painting while it waits.

@@ -157,6 +157,11 @@ long long secondsBetween(const LocalDateTime& from, const LocalDateTime& to) {
   return secondsSinceEpoch(to) - secondsSinceEpoch(from);
 }
 
+bool waitedMoreThan(std::string_view takeTime, const LocalDateTime& now, long long limit) {
+  const std::optional<LocalDateTime> taken = parseDateTimeText(takeTime);
+  return !taken || secondsBetween(*taken, now) > limit;
+}
+
 LocalDateTime addSeconds(const LocalDateTime& time, long long seconds) {
   const long long total = secondsSinceEpoch(time) + seconds;
   const long long days = floorDiv(total, kSecondsPerDay);

@@ -30,6 +30,10 @@ std::optional<LocalDateTime> parseDateTimeText(std::string_view gbkText);
 // Whole seconds from `from` to `to` on the civil calendar, negative when `to` is earlier.
 long long secondsBetween(const LocalDateTime& from, const LocalDateTime& to);
 
+// Whether more than `limit` whole seconds have passed from `takeTime` to `now`. A take time that
+// cannot be read cannot be timed either; it counts as past the limit rather than waiting for ever.
+bool waitedMoreThan(std::string_view takeTime, const LocalDateTime& now, long long limit);
+
 // The same time `seconds` later (or earlier, when negative).
 LocalDateTime addSeconds(const LocalDateTime& time, long long seconds);
 

@@ -151,10 +151,14 @@ void MainWindow::onFirstActivated() {
   fillStatusBar();
   ui_->高级选择夹1->tabBar()->hide();  // the large buttons navigate, never the tabs
   fillRegionLists();
-  context_.session.receiveLoopFlag = GbkText("1");  // leave out numbers already used
+  // Both pages leave out numbers already used until their check box says otherwise.
+  context_.session.receiveLoopFlag = GbkText("1");
+  context_.session.sendLoopFlag = GbkText("1");
   ui_->超级按钮_收短信->setFocus();
-  // The SMS poll and the attribution run as one start of the page; the favourites follow.
-  receivePage_->startPollingWorkers();
+  // The six workers of the client's life, in their order; the balance refresh is the third.
+  receivePage_->startSmsPollWorker();
+  sendPage_->startResultPollWorker();
+  receivePage_->startAttributionWorker();
   receivePage_->startFavouritesWorker();
   sendPage_->startFavouritesWorker();
 }

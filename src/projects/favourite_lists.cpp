@@ -34,18 +34,22 @@ std::vector<GbkText> receiveFavouriteItems(std::string_view reply) {
   return items;
 }
 
-SendFavourites sendFavourites(std::string_view reply) {
+SendProjects sendProjectsOf(const std::vector<Record>& records) {
   static const GbkText sendMarker = "发送号码"_gbk;
   static const GbkText nameEnd = "(发送号码"_gbk;
   static const GbkText sendSuffix = " - (发短信)"_gbk;
-  SendFavourites favourites;
-  for (const Record& record : favouriteRecordsLastFirst(reply)) {
+  SendProjects projects;
+  for (const Record& record : records) {
     if (!containsText(record[1], sendMarker)) continue;
-    favourites.projectLines += record[1] + "\r\n";
-    favourites.items.push_back(
-        projectItemText(record[0], textBefore(record[1], nameEnd), record[2]) + sendSuffix);
+    projects.projectLines += record[1] + "\r\n";
+    projects.items.push_back(projectItemText(record[0], textBefore(record[1], nameEnd), record[2]) +
+                             sendSuffix);
   }
-  return favourites;
+  return projects;
+}
+
+SendProjects sendFavourites(std::string_view reply) {
+  return sendProjectsOf(favouriteRecordsLastFirst(reply));
 }
 
 std::vector<GbkText> senderNumbersOf(std::string_view line) {

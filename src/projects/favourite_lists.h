@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "api/reply_forms.h"
 #include "platform/gbk_codec.h"
 
 namespace verdomo {
@@ -16,12 +17,15 @@ GbkText noSendFavouritesItem();
 // Receive projects (names without "发送"), last record first, as "[ID]name - {价格}：price".
 std::vector<GbkText> receiveFavouriteItems(std::string_view reply);
 
-struct SendFavourites {
-  std::vector<GbkText> items;  // "[ID]short name - {价格}：price - (发短信)", last record first
+// The send projects of a list of project records: those whose name holds "发送号码".
+struct SendProjects {
+  std::vector<GbkText> items;  // "[ID]short name - {价格}：price - (发短信)"
   GbkText projectLines;        // each accepted project's full name and CR LF, in item order
 };
-// Send projects: names holding "发送号码".
-SendFavourites sendFavourites(std::string_view reply);
+SendProjects sendProjectsOf(const std::vector<Record>& records);
+
+// The send favourites, last record first.
+SendProjects sendFavourites(std::string_view reply);
 
 // The sender numbers of one line: between its first "发送号码:" and the first ")" after it,
 // split at "#".

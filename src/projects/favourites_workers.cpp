@@ -40,7 +40,7 @@ void SendFavouritesWorker::run() {
   port_.clearProjects();
   const GbkText reply = getText(
       session_, requestUrl(request_.addresses, request_.credentials, endpoint::kSendFavourites));
-  SendFavourites favourites = sendFavourites(reply);
+  SendProjects favourites = sendFavourites(reply);
   if (favourites.items.empty()) {
     // Without a send favourite the sender numbers stay as the last run left them.
     port_.showProjects(favourites.projectLines, {noSendFavouritesItem()}, std::nullopt);

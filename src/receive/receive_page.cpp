@@ -93,9 +93,12 @@ void ReceivePage::startFavouritesWorker() {
   startReceiveFavouritesWorker(context_, window(), ui_->组合框_取号_项目列表, workers_.token());
 }
 
-void ReceivePage::startPollingWorkers() {
-  startSmsPollWorker(context_, this, *controls_, workers_.token());
-  startAttributionWorker(context_, this, *controls_, workers_.token());
+void ReceivePage::startSmsPollWorker() {
+  verdomo::startSmsPollWorker(context_, this, *controls_, workers_.token());
+}
+
+void ReceivePage::startAttributionWorker() {
+  verdomo::startAttributionWorker(context_, this, *controls_, workers_.token());
 }
 
 void ReceivePage::searchReceiveProjects() {

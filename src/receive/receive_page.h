@@ -29,8 +29,10 @@ class ReceivePage : public QWidget {
 
   // One run of the receive favourites worker, on a thread of its own.
   void startFavouritesWorker();
-  // The SMS poll and the attribution, for as long as the page lives.
-  void startPollingWorkers();
+  // The SMS poll, for as long as the page lives.
+  void startSmsPollWorker();
+  // The attribution of the listed numbers, for as long as the page lives.
+  void startAttributionWorker();
 
   void searchReceiveProjects();
   void takeNumbers();

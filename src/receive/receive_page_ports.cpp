@@ -4,6 +4,7 @@
 
 #include "receive/receive_controls.h"
 #include "session/app_context.h"
+#include "ui/page_clock.h"
 #include "ui/thread_dispatch.h"
 #include "ui/worker_threads.h"
 
@@ -102,22 +103,6 @@ class DispatchedReceivePort final : public NumberTakePort,
 
   UiDispatch dispatch_;
   ReceiveControls* controls_;
-};
-
-// The application's clock as a worker reads it: on the UI thread, while the page lives, so that
-// a worker never reaches a clock that has gone with its window. Without the page it answers the
-// epoch, and what the worker computes from it is dropped with the page anyway.
-class PageClock final : public Clock {
- public:
-  PageClock(QWidget* page, const Clock& clock) : dispatch_(page), clock_(&clock) {}
-  LocalDateTime now() const override {
-    return dispatch_.read<LocalDateTime>([clock = clock_] { return clock->now(); })
-        .value_or(LocalDateTime{});
-  }
-
- private:
-  UiDispatch dispatch_;
-  const Clock* clock_;
 };
 
 ReceiveRequest receiveRequest(const AppContext& context) {

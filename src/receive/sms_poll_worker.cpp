@@ -23,13 +23,6 @@ bool isFinal(std::string_view status) {
   return containsText(status, givenUp) || containsText(status, arrived);
 }
 
-// More than the limit since the take. A take time that cannot be read cannot be timed either;
-// such a row is given up rather than polled for ever.
-bool timedOut(const PolledRow& row, const Clock& clock) {
-  const std::optional<LocalDateTime> takeTime = parseDateTimeText(row.takeTime);
-  return !takeTime || secondsBetween(*takeTime, clock.now()) > kSmsWaitLimitSeconds;
-}
-
 }  // namespace
 
 GbkText smsCode(RegexMatcher& matcher, std::string_view smsText) {
@@ -60,7 +53,7 @@ void SmsPollWorker::visitRow(int index) {
   if (!projectId) return;
   const std::optional<PolledRow> row = port_.rowAt(index);
   if (!row || row->takeTime.empty() || isFinal(row->status)) return;
-  if (timedOut(*row, clock_)) {
+  if (waitedMoreThan(row->takeTime, clock_.now(), kSmsWaitLimitSeconds)) {
     port_.setStatus(row->id, row->phone, "已停止获取原因：300秒内未取到短信"_gbk);
     return;
   }

@@ -33,6 +33,7 @@ struct SessionState {
 
   // Process-wide values of the features, kept beside the account facts.
   GbkText receiveLoopFlag;   // "1" leaves out numbers already used for the project, "2" allows them
+  GbkText sendLoopFlag;      // the same for the takes of the 发短信 page
   GbkText sendProjectLines;  // full names of the send projects last loaded, each with CR LF
 
   Credentials credentials() const { return {userName, password}; }

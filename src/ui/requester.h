@@ -4,6 +4,7 @@
 // leaves out user input: windows keep painting and updates keep landing, but no handler can be
 // started again by the user.
 
+#include <functional>
 #include <string_view>
 
 #include "api/api_client.h"
@@ -11,13 +12,19 @@
 
 namespace verdomo {
 
+// Runs `work` on a helper thread and returns its answer; the UI thread waits meanwhile in a local
+// event loop that leaves out user input.
+GbkText waitOffUiThread(const std::function<GbkText()>& work);
+
 class UiRequester final : public PlatformRequester {
  public:
+  explicit UiRequester(int timeoutMs = kPlatformTimeoutMs) : timeoutMs_(timeoutMs) {}
   // One HttpSession for all requests of the handler, so they share a kept-alive connection.
   GbkText getText(std::string_view gbkUrl) override;
 
  private:
   HttpSession session_;
+  int timeoutMs_;
 };
 
 }  // namespace verdomo

@@ -1,7 +1,6 @@
 #pragma once
-// The 取号 page on the offscreen platform against one scripted server that plays every platform
-// port (all addresses point at it) and, over plain HTTP, the segment service. Replies are keyed
-// by the start of the request target and may be scripted per call.
+// The 取号 page on the offscreen platform against one scripted platform (support/
+// scripted_platform.h), which also plays the segment service.
 
 #include <gtest/gtest.h>
 
@@ -11,8 +10,6 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <functional>
-#include <map>
-#include <mutex>
 
 #include "receive/receive_page.h"
 #include "session/app_context.h"
@@ -20,24 +17,20 @@
 #include "support/modal_windows.h"
 #include "support/qt_printing.h"
 #include "support/recording_dialogs.h"
-#include "support/scripted_http_server.h"
+#include "support/scripted_platform.h"
 
 namespace verdomo::test {
 
 inline constexpr const char* kProject1021 = "[1021]星空直播注册 - {价格}：1.50";
 
-class ReceiveFixture : public testing::Test {
+class ReceiveFixture : public testing::Test, public ScriptedPlatform {
  protected:
-  using Replier = std::function<ScriptedReply(const ScriptedRequest&)>;
-
   explicit ReceiveFixture(const Clock& clock = systemClock())
       : context{{}, {}, session, dialogs, clock, Pacing{0.01}} {
     session.userName = "demo01";
     session.password = "pw";
     session.receiveLoopFlag = "1";
-    const GbkText address = "127.0.0.1:" + std::to_string(server.port());
-    session.addresses = {address, address, address, address, address,
-                         address, address, address, address, address};
+    session.addresses = addresses();
     context.config.segmentUrl = server.baseUrl();
     openPage();
   }
@@ -55,24 +48,6 @@ class ReceiveFixture : public testing::Test {
   static const Clock& systemClock() {
     static const SystemClock clock;  // outlives every worker of every test
     return clock;
-  }
-
-  // Every request whose target starts with `pathStart` is answered by `replier`.
-  void answer(const std::string& pathStart, Replier replier) {
-    std::lock_guard lock(mutex_);
-    repliers_[pathStart] = std::move(replier);
-  }
-  void answer(const std::string& pathStart, const std::string& utf8Reply) {
-    answer(pathStart, [reply = utf8ToGbk(utf8Reply)](const ScriptedRequest&) {
-      return ScriptedReply::text(reply);
-    });
-  }
-  std::vector<std::string> targetsStartingWith(std::string_view start) const {
-    std::vector<std::string> targets;
-    for (const ScriptedRequest& request : server.requests()) {
-      if (request.target.starts_with(start)) targets.push_back(request.target);
-    }
-    return targets;
   }
 
   template <typename T>
@@ -103,23 +78,6 @@ class ReceiveFixture : public testing::Test {
   SessionState session;
   RecordingDialogs dialogs;
   AppContext context;
-  // Declared before the server, which reads them on its threads until it is gone.
-  std::mutex mutex_;
-  std::map<std::string, Replier> repliers_;
-  ScriptedHttpServer server{[this](const ScriptedRequest& request) {
-    Replier replier;
-    {
-      std::lock_guard lock(mutex_);
-      std::size_t best = 0;
-      for (const auto& [start, candidate] : repliers_) {
-        if (request.target.starts_with(start) && start.size() >= best) {
-          replier = candidate;
-          best = start.size();
-        }
-      }
-    }
-    return replier ? replier(request) : ScriptedReply{.status = 404};
-  }};
   std::unique_ptr<ReceivePage> page;
 };
 

@@ -20,6 +20,12 @@ class ReceivePollingTest : public ReceiveFixture {
   ReceivePollingTest()
       : ReceiveFixture((steppedClock().set({2026, 12, 10, 9, 0, 0}), steppedClock())) {}
 
+  // The page's two workers of the client's life: the SMS poll and the attribution.
+  void startPollingWorkers() {
+    page->startSmsPollWorker();
+    page->startAttributionWorker();
+  }
+
   // Lists the numbers of `phones`, in order, for project 1021.
   void listNumbers(const std::vector<std::string>& phones) {
     auto next = std::make_shared<std::atomic<std::size_t>>(0);
@@ -81,7 +87,7 @@ TEST_F(ReceivePollingTest, EachReplyFormLandsInItsRowAndTheLimitGivesUpAfter300S
     return ScriptedReply{.status = 404};
   });
   listNumbers(phones);
-  page->startPollingWorkers();
+  startPollingWorkers();
   ASSERT_TRUE(pollAgain(phones));
   const std::vector<std::string> waiting{"13800000002", "13800000006", "13800000007"};
   ASSERT_TRUE(pollAgain(waiting, 2));  // the waiting rows are polled pass after pass
@@ -115,7 +121,7 @@ TEST_F(ReceivePollingTest, EachReplyFormLandsInItsRowAndTheLimitGivesUpAfter300S
 TEST_F(ReceivePollingTest, WithoutAValidProjectNothingIsPolledOrTimedOut) {
   answer("/yh_qm/", "0|13800000002|没有收到短信");
   listNumbers({"13800000002"});
-  page->startPollingWorkers();
+  startPollingWorkers();
   ASSERT_TRUE(pollAgain({"13800000002"}));
   for (int item : {0, 2}) {  // the placeholder, then the project with ID 1000
     projects()->setCurrentIndex(item);
@@ -144,7 +150,7 @@ TEST_F(ReceivePollingTest, EveryNumberGetsItsProvinceOnce) {
   answer("/cc/json/mobile_tel_segment.htm?tel=13800000002", "province:'',");
   answer("/cc/json/mobile_tel_segment.htm?tel=13800000003", "<html>busy</html>");
   listNumbers({"13800000001", "13800000002", "13800000003"});
-  page->startPollingWorkers();
+  startPollingWorkers();
   ASSERT_TRUE(waitUntil([&] { return !cell(2, 2).isEmpty(); }));
   EXPECT_EQ(column(2), (QStringList{"广东", "未知", "未知"}));
   letPassesRun();
@@ -158,7 +164,7 @@ TEST_F(ReceivePollingTest, AnUnreachableSegmentServiceGivesUnknown) {
   openPage();
   answer("/yh_qm/", "0|x|没有收到短信");
   listNumbers({"13800000001"});
-  page->startPollingWorkers();
+  startPollingWorkers();
   EXPECT_TRUE(waitUntil([&] { return cell(0, 2) == "未知"; }));
 }
 
@@ -186,7 +192,7 @@ TEST_F(ReceivePollingTest, UpdatesReachTheirOwnRowsWhileRowsComeAndGo) {
   answer("/yh_qh/", numberSequence());
   answer("/yh_sf/", "1");
   answer("/yh_lh/", "1");
-  page->startPollingWorkers();
+  startPollingWorkers();
   std::set<QString> reused;
   const auto checkRows = [&] {
     for (int row = 0; row < rowCount(); ++row) {

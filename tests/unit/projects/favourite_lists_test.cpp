@@ -20,7 +20,7 @@ TEST(ReceiveFavouriteItemsTest, LastRecordFirstWithoutSendProjects) {
 }
 
 TEST(SendFavouritesTest, ItemsAndProjectLinesInTheSameOrder) {
-  const SendFavourites favourites = sendFavourites(utf8ToGbk(
+  const SendProjects favourites = sendFavourites(utf8ToGbk(
       "2001#c-某服务(发送号码:10690#10691)#c-0.10#c+1001#c-收码#c-0.5#c+"
       "2002#c-另 "
       "一个(发送号码:10086)#c-0.20#c+2003#c-无括号发送号码:1#c-0.3#c+1003#c-发送验证#c-1"));
