@@ -28,6 +28,8 @@ class RecordingDialogs final : public Dialogs {
   const std::vector<ShownDialog>& shown() const { return shown_; }
   // The texts shown, in order.
   std::vector<QString> texts() const;
+  // Forgets what was shown, for the next case of a table.
+  void clear() { shown_.clear(); }
 
  private:
   std::vector<ShownDialog> shown_;
