@@ -90,6 +90,7 @@ TEST_F(MainWindowTest, FirstActivationFillsTheStatusBarAndTheRegionLists) {
   EXPECT_TRUE(window->windowTitle().startsWith("Verdomo客户端      官网"));
   EXPECT_TRUE(window->windowTitle().endsWith(" 客服QQ：800900"));
   EXPECT_EQ(session.receiveLoopFlag, "1");
+  EXPECT_EQ(session.sendLoopFlag, "1");
   // Both favourites workers run at the first activation; without a platform they leave their
   // placeholders, and the window comes back enabled with the focus where it was put.
   auto* receiveProjects = window->findChild<QComboBox*>("组合框_取号_项目列表");

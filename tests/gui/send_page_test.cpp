@@ -105,6 +105,36 @@ TEST_F(SendPageTest, ATakeEmptiesTheFieldsThenFillsNumberProvinceAndTime) {
   EXPECT_EQ(session.sendLoopFlag, "1");
 }
 
+TEST_F(SendPageTest, TakesAndTheSendDisableTheWindowAndTheirButtonWhileTheyAsk) {
+  const auto slow = [](const char* reply) {
+    return [body = utf8ToGbk(reply)](const ScriptedRequest&) {
+      return ScriptedReply{.body = body, .delay = std::chrono::milliseconds(60)};
+    };
+  };
+  answer("/yh_qh/", slow("1|13800138000"));
+  answer("/fdx_tj/", slow("提交成功"));
+  for (const char* button :
+       {"按钮_发短信_获取号码", "按钮_发短信_指定", "按钮_发短信_提交发短信内容"}) {
+    edit("编辑框_发短信_指定")->setText("13800138000");
+    edit("编辑框_发短信_发送内容")->setText("你好");
+    bool windowDisabled = false;
+    bool buttonDisabled = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+      windowDisabled = windowDisabled || !page->window()->isEnabled();
+      buttonDisabled = buttonDisabled || !control<QPushButton>(button)->isEnabled();
+    });
+    watch.start(5);
+    click(button);
+    watch.stop();
+    EXPECT_TRUE(windowDisabled) << button;
+    EXPECT_TRUE(buttonDisabled) << button;
+    EXPECT_TRUE(page->window()->isEnabled()) << button;
+    EXPECT_TRUE(control<QPushButton>(button)->isEnabled()) << button;
+  }
+  EXPECT_EQ(targetsStartingWith("/fdx_tj/").size(), 1u);
+}
+
 TEST_F(SendPageTest, AFailedTakeLeavesTheFieldsEmpty) {
   struct Case {
     const char* reply;
@@ -165,6 +195,33 @@ TEST_F(SendPageTest, WithoutAValidProjectNothingIsAsked) {
   ASSERT_EQ(targetsStartingWith("/yh_qh/").size(), 1u);
   EXPECT_TRUE(
       targetsStartingWith("/yh_qh/")[0].starts_with("/yh_qh/username=demo01&password=pw&id=1000&"));
+  serviceNumbers()->addItem("1080");
+  edit("编辑框_发短信_发送内容")->setText("你好");
+  click("按钮_发短信_提交发短信内容");
+  dialogs.queueAnswer(true);
+  click("按钮_发短信_全部释放");
+  ASSERT_EQ(targetsStartingWith("/fdx_tj/").size(), 1u);
+  EXPECT_TRUE(targetsStartingWith("/fdx_tj/")[0].starts_with(
+      "/fdx_tj/username=demo01&password=pw&id=1000&send=1080&"));
+  EXPECT_EQ(targetsStartingWith("/yh_sf/"),
+            Targets{"/yh_sf/username=demo01&password=pw&id=1000&phone=13800138000"});
+}
+
+// The local checks come before the project test, and a take empties the fields whatever the
+// project.
+TEST_F(SendPageTest, LocalChecksComeBeforeTheProjectTest) {
+  projects()->setCurrentIndex(0);  // the placeholder
+  edit("编辑框_发短信_指定")->setText("138001");
+  click("按钮_发短信_指定");
+  edit("编辑框_发短信_获取号码")->setText("138001");
+  edit("编辑框_发短信_发送内容")->setText("你好");
+  click("按钮_发短信_提交发短信内容");
+  EXPECT_EQ(dialogs.texts(), (std::vector<QString>{"指定手机号码错误", "手机号码错"}));
+  fillResultFields();
+  click("按钮_发短信_获取号码");
+  for (const char* name : kResultFields)
+    EXPECT_EQ(text(name), "") << name;
+  EXPECT_TRUE(server.requests().empty());
 }
 
 TEST_F(SendPageTest, ASpecificTakeChecksTheSpaceFreeLengthAndSendsTheNumberAsTyped) {
@@ -266,6 +323,9 @@ TEST_F(SendPageTest, ReleaseAndBlacklistAskThenEmptyOnlyOnSuccess) {
     EXPECT_EQ(targetsStartingWith(c.path).back(),
               std::string(c.path) + "username=demo01&password=pw&id=2001&phone=13800138000");
     EXPECT_EQ(dialogs.texts(), (std::vector<QString>{c.question, c.question, "0|号码不存在"}));
+    EXPECT_TRUE(dialogs.shown()[0].isPrompt);
+    EXPECT_EQ(dialogs.shown()[0].caption, "信息：");
+    EXPECT_EQ(dialogs.shown()[2].icon, MessageIcon::Question);
     EXPECT_EQ(text("编辑框_发短信_获取号码"), "13800138000");  // nothing is emptied
 
     answer(c.path, "释放成功");

@@ -188,6 +188,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         ReplyCase{"EmptyReplyEmptiesBoth", "", "result 7  / "},
         ReplyCase{"TwoPiecesAreShownWhole", "0|号码不存在", "result 7 0|号码不存在 / 0|号码不存在"},
+        ReplyCase{"AnEmptyThirdPieceIsNoPiece", "1|" + kPhone + "|",
+                  "result 7 1|" + kPhone + "| / 1|" + kPhone + "|"},
         ReplyCase{"SuccessAnywhereInTheNews", "1|" + kPhone + "|您的短信已发送成功，谢谢",
                   "result 7 成功 / 您的短信已发送成功，谢谢"},
         ReplyCase{"SuccessWinsOverFailure", "1|" + kPhone + "|失败后重发成功",
