@@ -63,16 +63,19 @@ void MainWindow::addPages() {
   projectListPage_ = new ProjectListPage(context_, pages);
   receivePage_ = new ReceivePage(context_, pages);
   sendPage_ = new SendPage(context_, pages);
+  dockingPage_ = new DockingPage(context_, pages);
+  publicDockingPage_ = new PublicDockingPage(context_, pages);
+  publicDockingPage_->setLoadButton(ui_->超级按钮_公开对接);
   pages->addTab(projectListPage_, QStringLiteral("项目列表"));
   pages->addTab(new QWidget(pages), QString());
-  pages->addTab(new DockingPage(context_, pages), QStringLiteral("专属对接"));
+  pages->addTab(dockingPage_, QStringLiteral("专属对接"));
   pages->addTab(receivePage_, QStringLiteral("取号"));
   pages->addTab(sendPage_, QStringLiteral("发短信"));
   pages->addTab(new SmsRecordsPage(context_, pages), QStringLiteral("短信明细"));
   pages->addTab(new WithdrawalRecordsPage(context_, pages), QStringLiteral("提现记录"));
   pages->addTab(new ReferralRecordsPage(context_, pages), QStringLiteral("推荐人明细"));
   pages->addTab(new RechargeRecordsPage(context_, pages), QStringLiteral("充值记录"));
-  pages->addTab(new PublicDockingPage(context_, pages), QStringLiteral("公开专属"));
+  pages->addTab(publicDockingPage_, QStringLiteral("公开专属"));
 }
 
 void MainWindow::setUpButtons() {
@@ -87,16 +90,23 @@ void MainWindow::setUpButtons() {
     const QString path = QStringLiteral(":/pictures/buttons/%1.png").arg(QLatin1String(icon));
     button->setIcon(QPixmap::fromImage(loadResourcePicture(path)));
   }
-  // The page buttons select their page and take the focus; the feature pages load their data
-  // when they are selected this way.
+  // The page buttons select their page and take the focus; the list pages load their list
+  // too, also when they are shown already. Selecting a page by its tab loads nothing.
   const std::pair<QToolButton*, int> pageButtons[] = {{ui_->超级按钮_收短信, kReceivePage},
-                                                      {ui_->超级按钮_发短信, kSendPage},
-                                                      {ui_->超级按钮_专属对接, kDockingPage},
-                                                      {ui_->超级按钮_公开对接, kPublicDockingPage}};
+                                                      {ui_->超级按钮_发短信, kSendPage}};
   for (const auto& [button, page] : pageButtons) {
     connect(button, &QToolButton::clicked, this,
             [this, button = button, page = page] { selectPage(page, button); });
   }
+  connect(ui_->超级按钮_专属对接, &QToolButton::clicked, this, [this] {
+    ui_->高级选择夹1->setCurrentIndex(kDockingPage);
+    dockingPage_->refreshDockingList();
+    ui_->超级按钮_专属对接->setFocus();
+  });
+  connect(ui_->超级按钮_公开对接, &QToolButton::clicked, this, [this] {
+    selectPage(kPublicDockingPage, ui_->超级按钮_公开对接);
+    publicDockingPage_->startPublicDockingWorker();
+  });
   connect(ui_->超级按钮_项目列表, &QToolButton::clicked, this, [this] {
     ui_->高级选择夹1->setCurrentIndex(kProjectListPage);
     projectListPage_->refreshCatalogue();

@@ -22,6 +22,8 @@ namespace verdomo {
 class ProjectListPage;
 class ReceivePage;
 class SendPage;
+class DockingPage;
+class PublicDockingPage;
 
 // Page indexes of the page control `高级选择夹1`.
 enum Page : int {
@@ -77,6 +79,8 @@ class MainWindow : public QMainWindow {
   ProjectListPage* projectListPage_ = nullptr;
   ReceivePage* receivePage_ = nullptr;
   SendPage* sendPage_ = nullptr;
+  DockingPage* dockingPage_ = nullptr;
+  PublicDockingPage* publicDockingPage_ = nullptr;
   bool activated_ = false;
 };
 

@@ -13,6 +13,7 @@
 #include "ui/event_loop_pause.h"
 #include "ui/gbk_qt.h"
 #include "ui/list_columns.h"
+#include "ui/list_rows.h"
 #include "ui/requester.h"
 #include "ui_project_list_page.h"
 
@@ -118,11 +119,8 @@ void ProjectListPage::showRows(const std::vector<ProjectRecord>& rows) {
   list->setUpdatesEnabled(true);
 }
 
-// The row the user selected; a row that is only current (reached by Tab, or deselected with
-// Ctrl+click) is not selected.
 QTreeWidgetItem* ProjectListPage::selectedRow() const {
-  const QList<QTreeWidgetItem*> selected = ui_->超级列表框_项目列表_收短信->selectedItems();
-  return selected.isEmpty() ? nullptr : selected.first();
+  return verdomo::selectedRow(ui_->超级列表框_项目列表_收短信);
 }
 
 GbkText ProjectListPage::selectedCell(int column) const {

@@ -35,10 +35,10 @@ void MessageBoxDialogs::message(QWidget* parent, const QString& text, const QStr
 }
 
 bool MessageBoxDialogs::confirm(QWidget* parent, const QString& text, const QString& caption,
-                                ConfirmButtons buttons) {
+                                ConfirmButtons buttons, MessageIcon icon) {
   const bool yesNo = buttons == ConfirmButtons::YesNo;
   QMessageBox box(
-      QMessageBox::Question, caption, text,
+      boxIcon(icon), caption, text,
       yesNo ? (QMessageBox::Yes | QMessageBox::No) : (QMessageBox::Ok | QMessageBox::Cancel),
       parent);
   box.setTextFormat(Qt::PlainText);

@@ -22,7 +22,7 @@ class Dialogs {
                        MessageIcon icon) = 0;
   // A modal question; true for Yes or OK.
   virtual bool confirm(QWidget* parent, const QString& text, const QString& caption,
-                       ConfirmButtons buttons) = 0;
+                       ConfirmButtons buttons, MessageIcon icon = MessageIcon::Question) = 0;
 
   // The usual message: default caption, question icon. The text is GBK.
   void inform(QWidget* parent, std::string_view gbkText);
@@ -34,8 +34,8 @@ class MessageBoxDialogs final : public Dialogs {
  public:
   void message(QWidget* parent, const QString& text, const QString& caption,
                MessageIcon icon) override;
-  bool confirm(QWidget* parent, const QString& text, const QString& caption,
-               ConfirmButtons buttons) override;
+  bool confirm(QWidget* parent, const QString& text, const QString& caption, ConfirmButtons buttons,
+               MessageIcon icon) override;
 };
 
 }  // namespace verdomo

@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QUrl>
 
 #include "api/service_address.h"
@@ -21,6 +23,7 @@
 #include "support/case_name.h"
 #include "support/modal_windows.h"
 #include "support/recording_dialogs.h"
+#include "support/scripted_platform.h"
 
 namespace verdomo::test {
 namespace {
@@ -154,6 +157,42 @@ INSTANTIATE_TEST_SUITE_P(
                     NavigationCase{"CustomerService", "超级按钮_启动服务7", -1, false},
                     NavigationCase{"DeveloperApi", "超级按钮_开发者说明", -1, false}),
     caseName<NavigationCase>);
+
+// The docking buttons load their lists, also when their page is shown already; the tab alone
+// loads nothing.
+class DockingButtons : public MainWindowTest, public ScriptedPlatform {
+ protected:
+  DockingButtons() { session.addresses = addresses(); }
+};
+
+TEST_F(DockingButtons, LoadTheirListsEveryTimeAndTheTabLoadsNothing) {
+  answer("/yh_zs_lb/", "正常#c-ACTIVE1234567#c-某服务#c-0.20#c-x#c-35#c-a#c-b#c-c");
+  answer("/yh_zs_gk_lb/", "正常#c-FIRST12345678#c-甲服务#c-0.30#c-x#c-12#c-a#c-b#c-c");
+  openWindow();
+  auto* pages = window->findChild<QTabWidget*>("高级选择夹1");
+  pages->setCurrentIndex(kDockingPage);
+  pages->setCurrentIndex(kPublicDockingPage);
+  EXPECT_TRUE(targetsStartingWith("/yh_zs_").empty());
+
+  for (int click = 1; click <= 2; ++click) {
+    button("超级按钮_专属对接")->click();
+    EXPECT_EQ(window->currentPage(), kDockingPage);
+    EXPECT_EQ(targetsStartingWith("/yh_zs_lb/").size(), static_cast<std::size_t>(click));
+    EXPECT_EQ(window->findChild<QTreeWidget*>("超级列表框_专属列表")->topLevelItemCount(), 1);
+
+    button("超级按钮_公开对接")->click();
+    EXPECT_EQ(window->currentPage(), kPublicDockingPage);
+    ASSERT_TRUE(waitUntil([&] {
+      return targetsStartingWith("/yh_zs_gk_lb/").size() == static_cast<std::size_t>(click);
+    }));
+    QCoreApplication::processEvents();  // what the worker posted before its request
+    ASSERT_TRUE(waitUntil([&] {
+      return window->findChild<QTreeWidget*>("超级列表框_公开专属列表")->topLevelItemCount() == 1 &&
+             window->isEnabled();
+    }));
+    EXPECT_TRUE(waitUntil([&] { return window->focusWidget() == button("超级按钮_公开对接"); }));
+  }
+}
 
 TEST_F(MainWindowTest, RecordItemsShowTheirPageAndFocusTheRecordsButton) {
   openWindow();

@@ -152,7 +152,7 @@ TEST(MessageBoxes, ShowRepliesAsPlainTextNotAsMarkup) {
     EXPECT_EQ(message.text, text);
     EXPECT_EQ(message.format, Qt::PlainText) << text.toStdString();
     const ShownBox question = showInMessageBox([&](MessageBoxDialogs& d) {
-      d.confirm(nullptr, text, kDefaultCaption, ConfirmButtons::YesNo);
+      d.confirm(nullptr, text, kDefaultCaption, ConfirmButtons::YesNo, MessageIcon::None);
     });
     EXPECT_EQ(question.text, text);
     EXPECT_EQ(question.format, Qt::PlainText) << text.toStdString();

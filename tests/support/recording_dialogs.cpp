@@ -10,8 +10,8 @@ void RecordingDialogs::message(QWidget*, const QString& text, const QString& cap
 }
 
 bool RecordingDialogs::confirm(QWidget*, const QString& text, const QString& caption,
-                               ConfirmButtons) {
-  shown_.push_back({text, caption, MessageIcon::Question, true});
+                               ConfirmButtons buttons, MessageIcon icon) {
+  shown_.push_back({text, caption, icon, true, buttons});
   if (answers_.empty()) {
     ADD_FAILURE() << "unexpected prompt: " << text.toStdString();
     return false;

@@ -15,14 +15,15 @@ struct ShownDialog {
   QString caption;
   MessageIcon icon = MessageIcon::Question;
   bool isPrompt = false;
+  ConfirmButtons buttons = ConfirmButtons::YesNo;  // of a prompt
 };
 
 class RecordingDialogs final : public Dialogs {
  public:
   void message(QWidget* parent, const QString& text, const QString& caption,
                MessageIcon icon) override;
-  bool confirm(QWidget* parent, const QString& text, const QString& caption,
-               ConfirmButtons buttons) override;
+  bool confirm(QWidget* parent, const QString& text, const QString& caption, ConfirmButtons buttons,
+               MessageIcon icon) override;
 
   void queueAnswer(bool answer) { answers_.push_back(answer); }
   const std::vector<ShownDialog>& shown() const { return shown_; }
