@@ -36,9 +36,7 @@ DockingPage::DockingPage(AppContext& context, QWidget* parent)
   setColumnWidths(list, kDockingColumns);
   nameControlsByLabels(this);
   buildMenus();
-  list->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(list, &QTreeWidget::customContextMenuRequested, this,
-          [this, list](const QPoint& at) { showDockingMenu(list->viewport()->mapToGlobal(at)); });
+  onListContextMenu(list, this, [this](const QPoint& at) { showDockingMenu(at); });
   connect(ui_->超级按钮_加入对接, &QToolButton::clicked, this, &DockingPage::openJoinPanel);
   connect(ui_->超级按钮_删除对接, &QToolButton::clicked, this, &DockingPage::deleteDocking);
   connect(ui_->超级按钮_专属_刷新, &QToolButton::clicked, this, &DockingPage::refreshDockingList);

@@ -39,10 +39,7 @@ PublicDockingPage::PublicDockingPage(AppContext& context, QWidget* parent)
           &PublicDockingPage::joinPublicDocking);
   connect(joinMenu_->addAction(QStringLiteral("刷新(R)")), &QAction::triggered, this,
           &PublicDockingPage::startPublicDockingWorker);
-  list->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(list, &QTreeWidget::customContextMenuRequested, this, [this, list](const QPoint& at) {
-    showPublicDockingMenu(list->viewport()->mapToGlobal(at));
-  });
+  onListContextMenu(list, this, [this](const QPoint& at) { showPublicDockingMenu(at); });
   connect(ui_->查找, &QPushButton::clicked, this, &PublicDockingPage::findPublicDocking);
   connect(ui_->查找下一个, &QPushButton::clicked, this, &PublicDockingPage::findNextPublicDocking);
   connect(ui_->查找上一个, &QPushButton::clicked, this,

@@ -20,6 +20,7 @@ void PublicDockingWorker::run() {
     port_.setBarValue(step * 20);
     pause_.pause(kBusyStepMs);
   }
+  if (pause_.stopRequested()) return;  // the page is gone
   const GbkText reply = requester_.getText(
       requestUrl(request_.addresses, request_.credentials, endpoint::kPublicDockingList));
   port_.showRecords(dockingRecords(reply));

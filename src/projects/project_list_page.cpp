@@ -46,9 +46,7 @@ ProjectListPage::ProjectListPage(AppContext& context, QWidget* parent)
   addMenu_ = projectMenu(this, "短信收藏项目", "收藏(S)", this, &ProjectListPage::addFavourite);
   removeMenu_ =
       projectMenu(this, "取消收藏项目", "取消收藏(A)", this, &ProjectListPage::removeFavourite);
-  list->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(list, &QTreeWidget::customContextMenuRequested, this,
-          [this, list](const QPoint& at) { showProjectMenu(list->viewport()->mapToGlobal(at)); });
+  onListContextMenu(list, this, [this](const QPoint& at) { showProjectMenu(at); });
   connect(ui_->按钮_项目列表_收短信_刷新, &QPushButton::clicked, this,
           &ProjectListPage::refreshCatalogue);
   connect(ui_->按钮_项目列表_收短信_搜索, &QPushButton::clicked, this,

@@ -19,6 +19,16 @@ void selectRow(QTreeWidget* list, int index) {
   list->setFocus();
 }
 
+void onListContextMenu(QTreeWidget* list, QObject* context,
+                       std::function<void(const QPoint& globalPosition)> show) {
+  list->setContextMenuPolicy(Qt::CustomContextMenu);
+  QObject::connect(list, &QTreeWidget::customContextMenuRequested, context,
+                   [list, show = std::move(show)](const QPoint& at) {
+                     if (list->itemAt(at) == nullptr) list->clearSelection();
+                     show(list->viewport()->mapToGlobal(at));
+                   });
+}
+
 std::vector<GbkText> columnTexts(const QTreeWidget* list, int column) {
   std::vector<GbkText> texts;
   texts.reserve(static_cast<std::size_t>(list->topLevelItemCount()));

@@ -2,10 +2,13 @@
 // Rows of the report-style lists: the row the user selected, selecting a row for the user, and
 // the cells of one column.
 
+#include <functional>
 #include <vector>
 
 #include "platform/gbk_codec.h"
 
+class QObject;
+class QPoint;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -17,6 +20,11 @@ QTreeWidgetItem* selectedRow(const QTreeWidget* list);
 
 // Makes row `index` the selected row, scrolls it into view and gives the list the focus.
 void selectRow(QTreeWidget* list, int index);
+
+// A right-click on the list calls `show` with the global position of the click. A click on the
+// empty area below the rows leaves no row selected first, as in a Windows list.
+void onListContextMenu(QTreeWidget* list, QObject* context,
+                       std::function<void(const QPoint& globalPosition)> show);
 
 // The cells of `column`, top to bottom, as GBK texts.
 std::vector<GbkText> columnTexts(const QTreeWidget* list, int column);

@@ -5,7 +5,9 @@
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QProgressBar>
 #include <QTimer>
+#include <functional>
 
 #include "docking_fixture.h"
 #include "support/case_name.h"
@@ -197,8 +199,11 @@ TEST_F(DockingPageTest, CodesThatFailTheRuleAreRefusedBeforeAnyQuestion) {
   page.deleteDocking();
   selectRow(list(), 2);  // a state other than 正常: pause does nothing at all
   page.pauseDocking();
-  EXPECT_EQ(dialogs.texts(), (std::vector<QString>{"操作对接失败", "操作对接失败",
-                                                   "请选择要删除的对接", "请选择要删除的对接"}));
+  list()->topLevelItem(2)->setText(0, "SHORT");  // the code is checked before the state
+  page.pauseDocking();
+  EXPECT_EQ(dialogs.texts(),
+            (std::vector<QString>{"操作对接失败", "操作对接失败", "请选择要删除的对接",
+                                  "请选择要删除的对接", "操作对接失败"}));
   EXPECT_TRUE(targetsStartingWith("/yh_zs_fhzt/").empty());
   EXPECT_TRUE(targetsStartingWith("/yh_zs_sc/").empty());
 }
@@ -234,6 +239,72 @@ TEST_F(DockingPageTest, AChangeReachesTheDockingThatWasSentNotTheSelectedOne) {
   QTimer::singleShot(20, [&] { delete list()->topLevelItem(0); });
   page.deleteDocking();
   EXPECT_EQ(column(list(), 0), QStringList{"REVIEW1234567"});
+}
+
+// Resume does not look at the state: the menu that offers it comes up for paused rows only.
+TEST_F(DockingPageTest, ResumeAsksAndSwitchesWhateverTheStateSays) {
+  answer("/yh_zs_fhzt/", "操作成功");
+  selectRow(list(), 2);  // 审核中
+  dialogs.queueAnswer(true);
+  page.resumeDocking();
+  EXPECT_EQ(targetsStartingWith("/yh_zs_fhzt/"),
+            Targets{"/yh_zs_fhzt/username=demo01&password=pw&d=REVIEW1234567"});
+  EXPECT_EQ(column(list(), 4), (QStringList{"正常", "暂停", "正常"}));
+}
+
+// Every way into an operation reaches it: the buttons, each menu item, the right-click.
+TEST_F(DockingPageTest, ButtonsMenuItemsAndTheRightClickReachTheirOperations) {
+  answer("/yh_zs_sc/", "0|不能删除");
+  const auto deletesAfter = [&](const std::function<void()>& start) {
+    const std::size_t before = targetsStartingWith("/yh_zs_sc/").size();
+    dialogs.queueAnswer(true);
+    start();
+    return targetsStartingWith("/yh_zs_sc/").size() == before + 1;
+  };
+  selectRow(list(), 0);
+  EXPECT_TRUE(deletesAfter([&] { click("超级按钮_删除对接"); }));
+  EXPECT_TRUE(deletesAfter([&] { item(page.pauseMenu(), "删除对接(T)")->trigger(); }));
+  EXPECT_TRUE(deletesAfter([&] { item(page.resumeMenu(), "删除对接(P)")->trigger(); }));
+  item(page.pauseMenu(), "复制对接码")->trigger();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "ACTIVE1234567");
+
+  // A right-click on a row pops up that row's menu; one below the rows leaves no row selected.
+  const auto rightClick = [&](const QPoint& at) {
+    emit list()->customContextMenuRequested(at);
+    QMenu* shown = nullptr;
+    for (QMenu* menu : {page.pauseMenu(), page.resumeMenu(), page.refreshMenu()}) {
+      if (menu->isVisible()) shown = menu;
+      menu->hide();
+    }
+    return shown;
+  };
+  selectRow(list(), 1);
+  EXPECT_EQ(rightClick(list()->visualItemRect(list()->topLevelItem(1)).center()),
+            page.resumeMenu());
+  EXPECT_EQ(rightClick(QPoint(10, list()->viewport()->height() - 5)), page.refreshMenu());
+  EXPECT_TRUE(list()->selectedItems().isEmpty());
+}
+
+TEST_F(DockingPageTest, ARefreshRunsTheBusyBarAndDisablesTheWindowWhileItAsks) {
+  answer("/yh_zs_lb/", [](const ScriptedRequest&) {
+    return ScriptedReply{.body = utf8ToGbk(kOwnDockings), .delay = std::chrono::milliseconds(60)};
+  });
+  auto* bar = control<QProgressBar>(&page, "进度条3");
+  bool barShown = false;
+  bool windowDisabled = false;
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    barShown = barShown || bar->isVisible();
+    windowDisabled = windowDisabled || !page.isEnabled();
+  });
+  watch.start(5);
+  click("超级按钮_专属_刷新");
+  watch.stop();
+  EXPECT_TRUE(barShown);
+  EXPECT_TRUE(windowDisabled);
+  EXPECT_FALSE(bar->isVisible());
+  EXPECT_TRUE(page.isEnabled());
+  EXPECT_EQ(list()->topLevelItemCount(), 3);
 }
 
 TEST_F(DockingPageTest, CopyPutsTheSelectedCodeOnTheClipboard) {

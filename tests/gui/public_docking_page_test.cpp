@@ -4,6 +4,8 @@
 
 #include <QProgressBar>
 
+#include "ui/worker_threads.h"
+
 #include "docking_fixture.h"
 
 namespace verdomo::test {
@@ -68,12 +70,27 @@ TEST_F(PublicDockingPageTest, OverlappingLoadsLeaveOneLoadsRowsWhole) {
   ASSERT_TRUE(waitUntil([&] { return loads == 1; }));
   page.startPublicDockingWorker();
   ASSERT_TRUE(waitUntil([&] { return loads == 2; }));
-  waitUntil([] { return false; }, 600);  // both are over
+  ASSERT_TRUE(waitForWorkerThreads(std::chrono::seconds(5)));  // both loads are over
+  QCoreApplication::processEvents();
   const QStringList codes = column(list(), 0);
   EXPECT_TRUE(codes == (QStringList{"FIRST12345678", "SECOND1234567", "THIRD12345678"}) ||
               codes == QStringList{"OTHER12345678"})
       << codes.join(",").toStdString();
   EXPECT_TRUE(page.isEnabled());
+}
+
+TEST_F(PublicDockingPageTest, ARefusedOrFailedLoadLeavesTheListEmptyWithoutAWord) {
+  for (const char* reply : {"0|登录失败", ""}) {
+    answer("/yh_zs_gk_lb/", kPublicDockings);
+    load();
+    answer("/yh_zs_gk_lb/", reply);
+    page.startPublicDockingWorker();
+    ASSERT_TRUE(waitForWorkerThreads(std::chrono::seconds(5)));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(list()->topLevelItemCount(), 0) << reply;
+    EXPECT_TRUE(page.isEnabled());
+  }
+  EXPECT_TRUE(dialogs.shown().empty());
 }
 
 TEST_F(PublicDockingPageTest, TheMenuComesUpForARowWithACodeAndJoinShowsTheReply) {
@@ -132,11 +149,20 @@ TEST_F(PublicDockingPageTest, TheFindsWalkTheNamesAndSayWhatTheyCannotFind) {
   EXPECT_EQ(dialogs.shown()[0].caption, "信息：");
   EXPECT_EQ(dialogs.shown()[0].icon, MessageIcon::None);
 
-  findBox()->setText("");  // an empty find text finds the first row with a name
+  // The text is used as typed, and only the names are searched.
+  for (const char* findText : {" 甲", "FIRST"}) {
+    findBox()->setText(QString::fromUtf8(findText));
+    click("查找");
+    EXPECT_EQ(dialogs.texts().back(), QString("找不到：") + QString::fromUtf8(findText));
+  }
+
+  findBox()->setText("");  // an empty find text finds every row with a name
   click("查找");
   EXPECT_EQ(list()->currentItem(), list()->topLevelItem(0));
+  click("查找下一个");
+  EXPECT_EQ(list()->currentItem(), list()->topLevelItem(1));
   load();  // loading leaves the cursor where it was
-  EXPECT_EQ(session.publicFindCursor, 0);
+  EXPECT_EQ(session.publicFindCursor, 1);
 }
 
 }  // namespace

@@ -34,6 +34,17 @@ TEST(DockingRecords, ShowNineFieldRecordsInReplyOrderWithTheirKind) {
                   {"KX7Q2M9TPLW4A", "星空 直播", "0.45", "收短信", "暂停", "0"}}));
 }
 
+TEST(DockingRecords, SendProjectsAreTheNamesHoldingAnOpeningBracketAndSend) {
+  const auto named = [](const std::string& name) {
+    const Rows rows = shown("正常#c-ABCDEFGHJKLMN#c-" + name + "#c-0.20#c-x#c-1#c-a#c-b#c-c");
+    return rows.empty() ? std::vector<std::string>{} : std::vector{rows[0][1], rows[0][3]};
+  };
+  EXPECT_EQ(named("某站发送号码:1069"), (std::vector<std::string>{"某站发送号码:1069", "收短信"}));
+  EXPECT_EQ(named("某站(发送方式"), (std::vector<std::string>{"某站", "发短信"}));
+  EXPECT_EQ(named("甲(发送1)乙(发送2)"), (std::vector<std::string>{"甲", "发短信"}));
+  EXPECT_EQ(named("(发送号码:1069)"), (std::vector<std::string>{"", "发短信"}));
+}
+
 TEST(DockingRecords, ARefusalOrNothingShowsNoRow) {
   EXPECT_TRUE(shown("0|登录失败").empty());
   EXPECT_TRUE(shown("").empty());
@@ -61,8 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CodeCase{"SpacesAroundAreTrimmed", "  ABCDEFGHJKLMN  ", "ABCDEFGHJKLMN", true},
                     CodeCase{"FullWidthSpacesToo", "　ABCDEFGHJKLM　 ", "ABCDEFGHJKLM", false},
                     CodeCase{"InnerSpacesStay", " ABCDEF GHJKLM ", "ABCDEF GHJKLM", true},
-                    CodeCase{"SevenChineseCharactersAreFourteenBytes", "对接码七个字",
-                             "对接码七个字", false},
+                    CodeCase{"SixChineseCharactersAreTwelveBytes", "对接码七个字", "对接码七个字",
+                             false},
                     CodeCase{"SevenChineseCharacters", "专属对接码七个", "专属对接码七个", true},
                     CodeCase{"OnlySpaces", " 　 ", "", false},
                     // 0xA1 0xA1 inside two characters is no full-width space: "〃" is A1 A7.
