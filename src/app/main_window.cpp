@@ -71,10 +71,15 @@ void MainWindow::addPages() {
   pages->addTab(dockingPage_, QStringLiteral("专属对接"));
   pages->addTab(receivePage_, QStringLiteral("取号"));
   pages->addTab(sendPage_, QStringLiteral("发短信"));
-  pages->addTab(new SmsRecordsPage(context_, pages), QStringLiteral("短信明细"));
-  pages->addTab(new WithdrawalRecordsPage(context_, pages), QStringLiteral("提现记录"));
-  pages->addTab(new ReferralRecordsPage(context_, pages), QStringLiteral("推荐人明细"));
-  pages->addTab(new RechargeRecordsPage(context_, pages), QStringLiteral("充值记录"));
+  smsRecordsPage_ = new SmsRecordsPage(context_, pages);
+  withdrawalRecordsPage_ = new WithdrawalRecordsPage(context_, pages);
+  withdrawalRecordsPage_->setMenuButton(ui_->超级按钮_启动服务5);
+  referralRecordsPage_ = new ReferralRecordsPage(context_, pages);
+  rechargeRecordsPage_ = new RechargeRecordsPage(context_, pages);
+  pages->addTab(smsRecordsPage_, QStringLiteral("短信明细"));
+  pages->addTab(withdrawalRecordsPage_, QStringLiteral("提现记录"));
+  pages->addTab(referralRecordsPage_, QStringLiteral("推荐人明细"));
+  pages->addTab(rechargeRecordsPage_, QStringLiteral("充值记录"));
   pages->addTab(publicDockingPage_, QStringLiteral("公开专属"));
 }
 
@@ -138,15 +143,22 @@ void MainWindow::setUpMenus() {
 
   fundsMenu_ = new QMenu(QStringLiteral("资金操作"), this);
   fundsMenu_->addAction(QStringLiteral("提现"), this, &MainWindow::openModal<WithdrawWindow>);
-  // The record items show their page and hand the focus back to the button that opened the menu.
-  const std::pair<const char*, int> recordItems[] = {{"提现记录", kWithdrawalRecordsPage},
-                                                     {"充值记录", kRechargeRecordsPage},
-                                                     {"短信记录", kSmsRecordsPage},
-                                                     {"推荐人奖励明细", kReferralRecordsPage}};
-  for (const auto& [text, page] : recordItems) {
-    fundsMenu_->addAction(QString::fromUtf8(text), this,
-                          [this, page = page] { selectPage(page, ui_->超级按钮_启动服务5); });
-  }
+  // The record items show their page and load it, also when it is shown already; all but the
+  // recharges hand the focus back to the button that opened the menu.
+  fundsMenu_->addAction(QStringLiteral("提现记录"), withdrawalRecordsPage_,
+                        &WithdrawalRecordsPage::showWithdrawalRecords);
+  fundsMenu_->addAction(QStringLiteral("充值记录"), rechargeRecordsPage_,
+                        &RechargeRecordsPage::refreshRechargeRecords);
+  fundsMenu_->addAction(QStringLiteral("短信记录"), this, [this] {
+    ui_->高级选择夹1->setCurrentIndex(kSmsRecordsPage);
+    smsRecordsPage_->refreshSmsRecords();
+    ui_->超级按钮_启动服务5->setFocus();
+  });
+  fundsMenu_->addAction(QStringLiteral("推荐人奖励明细"), this, [this] {
+    ui_->高级选择夹1->setCurrentIndex(kReferralRecordsPage);
+    referralRecordsPage_->refreshReferralRecords();
+    ui_->超级按钮_启动服务5->setFocus();
+  });
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

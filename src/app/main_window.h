@@ -24,6 +24,10 @@ class ReceivePage;
 class SendPage;
 class DockingPage;
 class PublicDockingPage;
+class SmsRecordsPage;
+class WithdrawalRecordsPage;
+class ReferralRecordsPage;
+class RechargeRecordsPage;
 
 // Page indexes of the page control `高级选择夹1`.
 enum Page : int {
@@ -81,6 +85,10 @@ class MainWindow : public QMainWindow {
   SendPage* sendPage_ = nullptr;
   DockingPage* dockingPage_ = nullptr;
   PublicDockingPage* publicDockingPage_ = nullptr;
+  SmsRecordsPage* smsRecordsPage_ = nullptr;
+  WithdrawalRecordsPage* withdrawalRecordsPage_ = nullptr;
+  ReferralRecordsPage* referralRecordsPage_ = nullptr;
+  RechargeRecordsPage* rechargeRecordsPage_ = nullptr;
   bool activated_ = false;
 };
 

@@ -1,10 +1,13 @@
 #pragma once
-// The "充值记录" page: the account's recharges.
+// The "充值记录" page: the account's recharges, loaded whole, with a menu that copies an order
+// number.
 
 #include <QWidget>
 #include <memory>
 
 #include "session/app_context.h"
+
+class QMenu;
 
 namespace Ui {
 class RechargeRecordsPage;
@@ -19,9 +22,16 @@ class RechargeRecordsPage : public QWidget {
   explicit RechargeRecordsPage(AppContext& context, QWidget* parent = nullptr);
   ~RechargeRecordsPage() override;
 
+  // Shows the page and loads the list; the focus stays where it is.
+  void refreshRechargeRecords();
+  // Copies the selected row's order number, if it has one.
+  void copyOrderNumber();
+  QMenu* copyMenu() const { return copyMenu_; }
+
  private:
   std::unique_ptr<Ui::RechargeRecordsPage> ui_;
-  [[maybe_unused]] AppContext& context_;  // for the handlers that come with the feature
+  AppContext& context_;
+  QMenu* copyMenu_ = nullptr;
 };
 
 }  // namespace verdomo

@@ -12,6 +12,8 @@ class ReferralRecordsPage;
 
 namespace verdomo {
 
+class PagedRecordView;
+
 class ReferralRecordsPage : public QWidget {
   Q_OBJECT
 
@@ -19,9 +21,12 @@ class ReferralRecordsPage : public QWidget {
   explicit ReferralRecordsPage(AppContext& context, QWidget* parent = nullptr);
   ~ReferralRecordsPage() override;
 
+  void refreshReferralRecords();
+  PagedRecordView& view() const { return *view_; }
+
  private:
   std::unique_ptr<Ui::ReferralRecordsPage> ui_;
-  [[maybe_unused]] AppContext& context_;  // for the handlers that come with the feature
+  PagedRecordView* view_ = nullptr;
 };
 
 }  // namespace verdomo

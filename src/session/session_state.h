@@ -35,7 +35,8 @@ struct SessionState {
   GbkText receiveLoopFlag;   // "1" leaves out numbers already used for the project, "2" allows them
   GbkText sendLoopFlag;      // the same for the takes of the 发短信 page
   int publicFindCursor = 0;  // the row where the last find of the public dockings stopped
-  GbkText sendProjectLines;  // full names of the send projects last loaded, each with CR LF
+  bool recordSearchMode = false;  // the paged record views page through search results
+  GbkText sendProjectLines;       // full names of the send projects last loaded, each with CR LF
 
   Credentials credentials() const { return {userName, password}; }
 };

@@ -160,12 +160,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The docking buttons load their lists, also when their page is shown already; the tab alone
 // loads nothing.
-class DockingButtons : public MainWindowTest, public ScriptedPlatform {
+class PageLoads : public MainWindowTest, public ScriptedPlatform {
  protected:
-  DockingButtons() { session.addresses = addresses(); }
+  PageLoads() { session.addresses = addresses(); }
 };
 
-TEST_F(DockingButtons, LoadTheirListsEveryTimeAndTheTabLoadsNothing) {
+TEST_F(PageLoads, DockingButtonsLoadTheirListsEveryTimeAndTheTabLoadsNothing) {
   answer("/yh_zs_lb/", "正常#c-ACTIVE1234567#c-某服务#c-0.20#c-x#c-35#c-a#c-b#c-c");
   answer("/yh_zs_gk_lb/", "正常#c-FIRST12345678#c-甲服务#c-0.30#c-x#c-12#c-a#c-b#c-c");
   openWindow();
@@ -194,19 +194,32 @@ TEST_F(DockingButtons, LoadTheirListsEveryTimeAndTheTabLoadsNothing) {
   }
 }
 
-TEST_F(MainWindowTest, RecordItemsShowTheirPageAndFocusTheRecordsButton) {
+// The record items show their page and load it, also when it is shown already; all but the
+// recharges give the focus to the button that opened the menu.
+TEST_F(PageLoads, RecordItemsShowAndLoadTheirPage) {
   openWindow();
-  const std::pair<const char*, int> items[] = {{"提现记录", kWithdrawalRecordsPage},
-                                               {"充值记录", kRechargeRecordsPage},
-                                               {"短信记录", kSmsRecordsPage},
-                                               {"推荐人奖励明细", kReferralRecordsPage}};
-  for (const auto& [text, page] : items) {
-    button("超级按钮_收短信")->click();
-    QAction* item = action(window->fundsMenu(), text);
-    ASSERT_NE(item, nullptr) << text;
-    item->trigger();
-    EXPECT_EQ(window->currentPage(), page) << text;
-    EXPECT_EQ(window->focusWidget(), button("超级按钮_启动服务5")) << text;
+  const struct {
+    const char* item;
+    int page;
+    const char* path;
+    const char* focus;
+  } items[] = {{"提现记录", kWithdrawalRecordsPage, "/tx_mx/", "超级按钮_启动服务5"},
+               {"充值记录", kRechargeRecordsPage, "/cz_mx/", "超级按钮_收短信"},
+               {"短信记录", kSmsRecordsPage, "/yh_mx/", "超级按钮_启动服务5"},
+               {"推荐人奖励明细", kReferralRecordsPage, "/tj_mx/", "超级按钮_启动服务5"}};
+  auto* pages = window->findChild<QTabWidget*>("高级选择夹1");
+  for (const auto& item : items) {
+    pages->setCurrentIndex(item.page);  // the tab alone loads nothing
+    EXPECT_TRUE(targetsStartingWith(item.path).empty()) << item.item;
+    for (std::size_t load = 1; load <= 2; ++load) {
+      if (load == 1) button("超级按钮_收短信")->click();  // the second time the page is shown
+      QAction* action = this->action(window->fundsMenu(), item.item);
+      ASSERT_NE(action, nullptr) << item.item;
+      action->trigger();
+      EXPECT_EQ(window->currentPage(), item.page) << item.item;
+      EXPECT_EQ(targetsStartingWith(item.path).size(), load) << item.item;
+      EXPECT_EQ(window->focusWidget(), button(item.focus)) << item.item;
+    }
   }
 }
 

@@ -1,0 +1,29 @@
+#include "funds/record_list_load.h"
+
+#include <QTreeWidget>
+
+#include "session/app_context.h"
+#include "ui/busy_progress.h"
+#include "ui/event_loop_pause.h"
+#include "ui/requester.h"
+
+namespace verdomo {
+
+void loadRecordList(AppContext& context, QWidget* page, QTreeWidget* list, QProgressBar* bar,
+                    const Endpoint& endpoint, const std::function<void(const GbkText&)>& fill) {
+  UiRequester requester;
+  list->clear();
+  EventLoopPause pause(context.pacing);
+  BusyProgress busy(page->window(), bar, pause);
+  const SessionState& session = context.session;
+  fill(requester.getText(requestUrl(session.addresses, session.credentials(), endpoint)));
+}
+
+void appendNumberedRows(QTreeWidget* list, const std::vector<QStringList>& rows) {
+  QList<QTreeWidgetItem*> items;
+  for (const QStringList& cells : rows)
+    items.append(new QTreeWidgetItem(QStringList{QString::number(items.size() + 1)} + cells));
+  list->addTopLevelItems(items);
+}
+
+}  // namespace verdomo
