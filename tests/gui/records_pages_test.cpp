@@ -7,10 +7,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <functional>
 
 #include "funds/paged_record_view.h"
 #include "funds/recharge_records_page.h"
@@ -187,6 +190,166 @@ TEST_F(RecordPagesTest, TheSearchModeIsSharedByBothViews) {
   EXPECT_EQ(targetsStartingWith("/tj_mx_s/").back(), "/tj_mx_s/username=demo01&password=pw&n=");
   EXPECT_FALSE(session.recordSearchMode);
   EXPECT_EQ(text(referrals, "透明标签_推荐人明细_页数"), "0/0");
+}
+
+// The buttons in both modes, against good and bad replies: what each asks for and what the
+// labels show afterwards.
+TEST_F(RecordPagesTest, EachButtonAsksForItsPageAndSetsItsLabels) {
+  struct Case {
+    const char* name;
+    bool searchMode;
+    const char* startLabel;
+    const char* button;
+    std::string reply;
+    const char* target;
+    QStringList labels;  // count, total, page
+  };
+  const std::string good = "99|7.5|" + smsRecords(3);
+  const Case cases[] = {
+      {"PreviousGood",
+       false,
+       "3/4",
+       "超级按钮_短信明细_上一页",
+       good,
+       "/yh_mx/username=demo01&password=pw&y=2",
+       {"45", "12.3", "2/4"}},
+      {"PreviousInSearch",
+       true,
+       "3/4",
+       "超级按钮_短信明细_上一页",
+       good,
+       "/yh_mx_s/username=demo01&password=pw&n=1021&y=2",
+       {"45", "12.3", "2/4"}},
+      {"NextGood",
+       false,
+       "1/4",
+       "超级按钮_短信明细_下一页",
+       good,
+       "/yh_mx/username=demo01&password=pw&y=2",
+       {"45", "12.3", "2/4"}},
+      {"LastInSearch",
+       true,
+       "1/4",
+       "超级按钮_短信明细_尾页",
+       good,
+       "/yh_mx_s/username=demo01&password=pw&n=1021&y=4",
+       {"99", "7.5", "4/4"}},
+      {"LastBad",
+       false,
+       "1/4",
+       "超级按钮_短信明细_尾页",
+       "0|0|",
+       "/yh_mx/username=demo01&password=pw&y=4",
+       {"0", "0", "0/0"}},
+      {"FirstInSearch",
+       true,
+       "3/4",
+       "超级按钮_短信明细_首页",
+       good,
+       "/yh_mx_s/username=demo01&password=pw&n=1021",
+       {"99", "7.5", "1/4"}},
+      {"FirstBad",
+       false,
+       "3/4",
+       "超级按钮_短信明细_首页",
+       "",
+       "/yh_mx/username=demo01&password=pw",
+       {"0", "0", "0/0"}},
+  };
+  for (const Case& c : cases) {
+    control<QLabel>(sms, "透明标签32")->setText("45");
+    control<QLabel>(sms, "透明标签34")->setText("12.3");
+    control<QLabel>(sms, "透明标签_短信明细_页数")->setText(c.startLabel);
+    control<QLineEdit>(sms, "编辑框_短信明细_搜索")->setText("1021");
+    session.recordSearchMode = c.searchMode;
+    answer("/yh_mx/", c.reply);
+    answer("/yh_mx_s/", c.reply);
+    click(sms, c.button);
+    EXPECT_EQ(server.requests().back().target, c.target) << c.name;
+    EXPECT_EQ((QStringList{text(sms, "透明标签32"), text(sms, "透明标签34"), smsPage()}), c.labels)
+        << c.name;
+    EXPECT_EQ(session.recordSearchMode, c.searchMode) << c.name;  // only refresh and search set it
+  }
+}
+
+TEST_F(RecordPagesTest, ABadSearchLeavesTheSearchModeOn) {
+  answer("/yh_mx_s/", "40|8|" + smsRecords(3));
+  click(sms, "按钮_短信明细_搜索");
+  ASSERT_TRUE(session.recordSearchMode);
+  answer("/yh_mx_s/", "0|没有记录");
+  click(sms, "按钮_短信明细_搜索");
+  EXPECT_TRUE(session.recordSearchMode);
+  EXPECT_EQ(smsPage(), "0/0");
+}
+
+TEST_F(RecordPagesTest, CountAndTotalAreShownAsTheyCameNeverAsMarkup) {
+  answer("/yh_mx/", "45|<b>12.3</b>|" + smsRecords(1));
+  click(sms, "超级按钮_短信明细_刷新");
+  for (const char* name : {"透明标签32", "透明标签34"})
+    EXPECT_EQ(control<QLabel>(sms, name)->textFormat(), Qt::PlainText) << name;
+  for (const char* name : {"透明标签32_推荐人", "透明标签34_推荐人"})
+    EXPECT_EQ(control<QLabel>(referrals, name)->textFormat(), Qt::PlainText) << name;
+  EXPECT_EQ(text(sms, "透明标签34"), "<b>12.3</b>");
+}
+
+TEST_F(RecordPagesTest, EveryLoadRunsTheBusyBarWithTheWindowDisabled) {
+  const auto slow = [](const std::string& reply) {
+    return [body = utf8ToGbk(reply)](const ScriptedRequest&) {
+      return ScriptedReply{.body = body, .delay = std::chrono::milliseconds(40)};
+    };
+  };
+  answer("/yh_mx/", slow("45|12.3|" + smsRecords(3)));
+  answer("/tx_mx/", slow("张三|a|1|t|r|x"));
+  answer("/cz_mx/", slow("O,1,X,T,R"));
+  const struct {
+    QWidget* page;
+    const char* bar;
+    std::function<void()> load;
+  } loads[] = {{sms, "进度条4", [&] { sms->refreshSmsRecords(); }},
+               {withdrawals, "进度条5", [&] { withdrawals->refreshWithdrawalRecords(); }},
+               {recharges, "进度条2", [&] { recharges->refreshRechargeRecords(); }}};
+  for (const auto& load : loads) {
+    auto* bar = control<QProgressBar>(load.page, load.bar);
+    bool barShown = false;
+    bool windowDisabled = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+      barShown = barShown || !bar->isHidden();  // its page need not be the one shown
+      windowDisabled = windowDisabled || !tabs.isEnabled();
+    });
+    watch.start(5);
+    load.load();
+    watch.stop();
+    EXPECT_TRUE(barShown) << load.bar;
+    EXPECT_TRUE(windowDisabled) << load.bar;
+    EXPECT_TRUE(bar->isHidden()) << load.bar;
+    EXPECT_TRUE(tabs.isEnabled()) << load.bar;
+  }
+}
+
+// The right-click itself: on a row of the SMS list it offers the copies, below the rows nothing;
+// the referral list has no menu; the whole lists always offer theirs, rows or not.
+TEST_F(RecordPagesTest, RightClicksPopUpTheirListsMenus) {
+  answer("/yh_mx/", "45|12.3|" + smsRecords(3));  // room below the rows
+  click(sms, "超级按钮_短信明细_刷新");
+  smsList()->setCurrentItem(smsList()->topLevelItem(0));
+  emit smsList()->customContextMenuRequested(
+      smsList()->visualItemRect(smsList()->topLevelItem(2)).center());
+  EXPECT_TRUE(sms->copyMenu()->isVisible());
+  sms->copyMenu()->hide();
+  emit smsList()->customContextMenuRequested(QPoint(10, smsList()->viewport()->height() - 3));
+  EXPECT_FALSE(sms->copyMenu()->isVisible());
+
+  auto* referralList = control<QTreeWidget>(referrals, "超级列表框_推荐人明细");
+  EXPECT_NE(referralList->contextMenuPolicy(), Qt::CustomContextMenu);
+  EXPECT_TRUE(referrals->findChildren<QMenu*>().isEmpty());
+
+  emit control<QTreeWidget>(withdrawals, "超级列表框_提现明细")->customContextMenuRequested({5, 5});
+  EXPECT_TRUE(withdrawals->refreshMenu()->isVisible());
+  withdrawals->refreshMenu()->hide();
+  emit control<QTreeWidget>(recharges, "超级列表框_充值记录")->customContextMenuRequested({5, 5});
+  EXPECT_TRUE(recharges->copyMenu()->isVisible());
+  recharges->copyMenu()->hide();
 }
 
 TEST_F(RecordPagesTest, TheSmsMenuCopiesTheSelectedRowsPhoneOrText) {
