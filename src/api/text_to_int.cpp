@@ -1,6 +1,7 @@
 #include "api/text_to_int.h"
 
 #include <algorithm>
+#include <charconv>
 #include <climits>
 #include <string>
 
@@ -35,6 +36,18 @@ bool isCSpace(char c) {
 }
 
 }  // namespace
+
+float textToFloat(std::string_view gbkText) {
+  const std::string text = foldFullWidth(gbkText);
+  std::size_t at = 0;
+  while (at < text.size() && isCSpace(text[at]))
+    ++at;
+  bool negative = false;
+  if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
+  double value = 0;
+  std::from_chars(text.data() + at, text.data() + text.size(), value);
+  return static_cast<float>(negative ? -value : value);
+}
 
 int textToInt(std::string_view gbkText) {
   const std::string text = foldFullWidth(gbkText);

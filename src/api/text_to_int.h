@@ -9,4 +9,9 @@ namespace verdomo {
 // at the first other character, no digits give 0). A number beyond the int range saturates.
 int textToInt(std::string_view gbkText);
 
+// Reads an amount the user typed as a single-precision number: full-width forms folded, then
+// the leading decimal number read as atof reads it (leading white space and a sign allowed, text
+// without a number gives 0). The decimal point is always ".", whatever the locale.
+float textToFloat(std::string_view gbkText);
+
 }  // namespace verdomo

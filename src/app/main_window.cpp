@@ -14,6 +14,7 @@
 #include "app/regions.h"
 #include "docking/docking_page.h"
 #include "docking/public_docking_page.h"
+#include "funds/balance_ports.h"
 #include "funds/change_password_window.h"
 #include "funds/profile_window.h"
 #include "funds/recharge_records_page.h"
@@ -142,7 +143,11 @@ void MainWindow::setUpMenus() {
                            &MainWindow::openModal<SecurityQuestionWindow>);
 
   fundsMenu_ = new QMenu(QStringLiteral("资金操作"), this);
-  fundsMenu_->addAction(QStringLiteral("提现"), this, &MainWindow::openModal<WithdrawWindow>);
+  fundsMenu_->addAction(QStringLiteral("提现"), this, [this] {
+    WithdrawWindow window(context_, this,
+                          [this] { withdrawalRecordsPage_->refreshWithdrawalRecords(); });
+    window.exec();
+  });
   // The record items show their page and load it, also when it is shown already; all but the
   // recharges hand the focus back to the button that opened the menu.
   fundsMenu_->addAction(QStringLiteral("提现记录"), withdrawalRecordsPage_,
@@ -177,9 +182,10 @@ void MainWindow::onFirstActivated() {
   context_.session.receiveLoopFlag = GbkText("1");
   context_.session.sendLoopFlag = GbkText("1");
   ui_->超级按钮_收短信->setFocus();
-  // The six workers of the client's life, in their order; the balance refresh is the third.
+  // The six workers of the client's life, in their order.
   receivePage_->startSmsPollWorker();
   sendPage_->startResultPollWorker();
+  startBalanceRefreshWorker(context_, this, statusParts_[1], statusParts_[2], workers_.token());
   receivePage_->startAttributionWorker();
   receivePage_->startFavouritesWorker();
   sendPage_->startFavouritesWorker();

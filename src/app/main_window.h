@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "session/app_context.h"
+#include "ui/worker_stop.h"
 
 class QLabel;
 class QMenu;
@@ -90,6 +91,7 @@ class MainWindow : public QMainWindow {
   ReferralRecordsPage* referralRecordsPage_ = nullptr;
   RechargeRecordsPage* rechargeRecordsPage_ = nullptr;
   bool activated_ = false;
+  WorkerStop workers_;  // the window's own workers: the balance refresh
 };
 
 }  // namespace verdomo

@@ -19,9 +19,12 @@ class ChangePasswordWindow : public QDialog {
   explicit ChangePasswordWindow(AppContext& context, QWidget* parent = nullptr);
   ~ChangePasswordWindow() override;
 
+  // The click on "确定".
+  void savePassword();
+
  private:
   std::unique_ptr<Ui::ChangePasswordWindow> ui_;
-  [[maybe_unused]] AppContext& context_;  // for the handlers that come with the feature
+  AppContext& context_;
 };
 
 }  // namespace verdomo

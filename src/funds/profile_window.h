@@ -20,9 +20,12 @@ class ProfileWindow : public QDialog {
   explicit ProfileWindow(AppContext& context, QWidget* parent = nullptr);
   ~ProfileWindow() override;
 
+  // The click on "确定".
+  void saveProfile();
+
  private:
   std::unique_ptr<Ui::ProfileWindow> ui_;
-  [[maybe_unused]] AppContext& context_;  // for the handlers that come with the feature
+  AppContext& context_;
 };
 
 }  // namespace verdomo

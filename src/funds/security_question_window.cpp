@@ -1,6 +1,11 @@
 #include "funds/security_question_window.h"
 
+#include "api/gbk_text.h"
+#include "funds/security_checks.h"
+#include "funds/security_window_common.h"
 #include "ui/accessible_names.h"
+#include "ui/dialogs.h"
+#include "ui/gbk_qt.h"
 #include "ui_security_question_window.h"
 
 namespace verdomo {
@@ -9,8 +14,36 @@ SecurityQuestionWindow::SecurityQuestionWindow(AppContext& context, QWidget* par
     : QDialog(parent), ui_(std::make_unique<Ui::SecurityQuestionWindow>()), context_(context) {
   ui_->setupUi(this);
   nameControlsByLabels(this);
+  showOnlyQuestion(ui_->组合框_修改安全信息_旧问题, context.session.securityQuestion);
+  ui_->编辑框_修改安全信息_旧答案->setFocus();
+  connect(ui_->按钮_修改安全信息_保存, &QPushButton::clicked, this,
+          &SecurityQuestionWindow::saveSecurityQuestion);
 }
 
 SecurityQuestionWindow::~SecurityQuestionWindow() = default;
+
+void SecurityQuestionWindow::saveSecurityQuestion() {
+  const GbkText currentAnswer = toGbk(ui_->编辑框_修改安全信息_旧答案->text());
+  const GbkText newAnswer = toGbk(ui_->编辑框_修改安全信息_新答案->text());
+  if (const auto problem = securityQuestionProblem(currentAnswer, newAnswer)) {
+    return context_.dialogs.inform(this, *problem);
+  }
+  QComboBox* newQuestions = ui_->组合框_修改安全信息_新问题;
+  GbkText reply;
+  // The question goes as its item's text, spaces and all.
+  const bool saved =
+      sendSecurityChange(context_, endpoint::kChangeSecurity,
+                         {removeAllSpaces(currentAnswer), toGbk(newQuestions->currentText()),
+                          removeAllSpaces(newAnswer)},
+                         reply);
+  if (saved) {
+    context_.session.securityQuestion = toGbk(newQuestions->currentText());
+    showOnlyQuestion(ui_->组合框_修改安全信息_旧问题, context_.session.securityQuestion);
+    ui_->编辑框_修改安全信息_旧答案->clear();
+    newQuestions->setCurrentIndex(0);
+    ui_->编辑框_修改安全信息_新答案->clear();
+  }
+  context_.dialogs.inform(this, reply);
+}
 
 }  // namespace verdomo

@@ -19,9 +19,12 @@ class SecurityQuestionWindow : public QDialog {
   explicit SecurityQuestionWindow(AppContext& context, QWidget* parent = nullptr);
   ~SecurityQuestionWindow() override;
 
+  // The click on "确定".
+  void saveSecurityQuestion();
+
  private:
   std::unique_ptr<Ui::SecurityQuestionWindow> ui_;
-  [[maybe_unused]] AppContext& context_;  // for the handlers that come with the feature
+  AppContext& context_;
 };
 
 }  // namespace verdomo

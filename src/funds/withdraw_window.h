@@ -2,6 +2,7 @@
 // The withdrawal window: asks the platform to pay out part of the withdrawable amount.
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 #include "session/app_context.h"
@@ -16,12 +17,19 @@ class WithdrawWindow : public QDialog {
   Q_OBJECT
 
  public:
-  explicit WithdrawWindow(AppContext& context, QWidget* parent = nullptr);
+  // `reloadWithdrawalRecords` runs when the platform has taken a withdrawal, before its reply is
+  // shown: the main window's withdrawal records then list it.
+  explicit WithdrawWindow(AppContext& context, QWidget* parent = nullptr,
+                          std::function<void()> reloadWithdrawalRecords = {});
   ~WithdrawWindow() override;
+
+  // The click on "确定".
+  void withdraw();
 
  private:
   std::unique_ptr<Ui::WithdrawWindow> ui_;
-  [[maybe_unused]] AppContext& context_;  // for the handlers that come with the feature
+  AppContext& context_;
+  std::function<void()> reloadWithdrawalRecords_;
 };
 
 }  // namespace verdomo

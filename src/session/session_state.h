@@ -36,6 +36,8 @@ struct SessionState {
   GbkText sendLoopFlag;      // the same for the takes of the 发短信 page
   int publicFindCursor = 0;  // the row where the last find of the public dockings stopped
   bool recordSearchMode = false;  // the paged record views page through search results
+  GbkText payeeName;              // the payee of manual recharges, as the last payee query gave it
+  GbkText payeeAccount;           // the Alipay account manual recharges are transferred to
   GbkText sendProjectLines;       // full names of the send projects last loaded, each with CR LF
 
   Credentials credentials() const { return {userName, password}; }

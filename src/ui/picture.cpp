@@ -11,6 +11,10 @@
 namespace verdomo {
 namespace {
 
+// No picture of the client is anywhere near this; a larger one is refused before anything is
+// allocated for it, whatever its header claims.
+constexpr unsigned kMaxPictureSide = 4096;
+
 bool isPng(std::string_view bytes) {
   return bytes.size() >= 8 &&
          png_sig_cmp(reinterpret_cast<png_const_bytep>(bytes.data()), 0, 8) == 0;
@@ -71,9 +75,10 @@ bool readPngRows(PngReader& reader, png_bytepp rows) {
 bool decodePngInto(std::string_view bytes, QImage& target) {
   PngReader reader(bytes);
   if (reader.info == nullptr || !readPngHeader(reader)) return false;
-  target = QImage(static_cast<int>(png_get_image_width(reader.png, reader.info)),
-                  static_cast<int>(png_get_image_height(reader.png, reader.info)),
-                  QImage::Format_RGBA8888);
+  const png_uint_32 width = png_get_image_width(reader.png, reader.info);
+  const png_uint_32 height = png_get_image_height(reader.png, reader.info);
+  if (width > kMaxPictureSide || height > kMaxPictureSide) return false;
+  target = QImage(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGBA8888);
   if (target.isNull()) return false;
   std::vector<png_bytep> rows(static_cast<std::size_t>(target.height()));
   for (int y = 0; y < target.height(); ++y)
@@ -106,6 +111,10 @@ bool decodeJpegInto(std::string_view bytes, QImage& target) {
   jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()),
                static_cast<unsigned long>(bytes.size()));
   jpeg_read_header(&info, TRUE);
+  if (info.image_width > kMaxPictureSide || info.image_height > kMaxPictureSide) {
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
   info.out_color_space = JCS_RGB;
   jpeg_start_decompress(&info);
   target = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),

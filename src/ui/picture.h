@@ -7,7 +7,8 @@
 
 namespace verdomo {
 
-// A PNG or JPEG picture from its bytes; a null image when the bytes are neither or are damaged.
+// A PNG or JPEG picture from its bytes; a null image when the bytes are neither, are damaged, or
+// describe a picture wider or higher than 4096 pixels.
 QImage decodePicture(std::string_view bytes);
 
 // A picture compiled into the program (a Qt resource path such as ":/pictures/banner.png").

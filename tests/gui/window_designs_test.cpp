@@ -587,9 +587,10 @@ TEST_F(WindowDesigns, ComboBoxesStartWithTheirItemsAndTheFirstSelected) {
       {"SendPage", "组合框_地区1", {}},
       {"SendPage", "组合框_卡型1", cards},
       {"SendPage", "组合框_发送号码", {}},
-      {"ChangePasswordWindow", "组合框_修改密码_安全问题", {}},
-      {"ProfileWindow", "组合框_修改个人资料_安全问题", {}},
-      {"SecurityQuestionWindow", "组合框_修改安全信息_旧问题", questions},
+      // The current question, as the windows show it once created: the session's (empty here).
+      {"ChangePasswordWindow", "组合框_修改密码_安全问题", {""}},
+      {"ProfileWindow", "组合框_修改个人资料_安全问题", {""}},
+      {"SecurityQuestionWindow", "组合框_修改安全信息_旧问题", {""}},
       {"SecurityQuestionWindow", "组合框_修改安全信息_新问题", questions},
   };
   for (const ComboCase& c : cases) {

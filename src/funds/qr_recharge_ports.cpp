@@ -1,0 +1,25 @@
+#include "funds/qr_recharge_ports.h"
+
+#include "funds/qr_recharge.h"
+#include "funds/recharge_window.h"
+#include "session/app_context.h"
+#include "ui/picture.h"
+#include "ui/thread_dispatch.h"
+#include "ui/worker_threads.h"
+
+namespace verdomo {
+
+void startQrRechargeWorker(AppContext& context, RechargeWindow* window, std::string typedAmount) {
+  startWorkerThread([dispatch = UiDispatch(window), window, addresses = context.session.addresses,
+                     credentials = context.session.credentials(),
+                     typedAmount = std::move(typedAmount)] {
+    HttpSession session;
+    const QrReply reply = qrReplyOf(requestQrPicture(session, addresses, credentials, typedAmount));
+    // Decoded here, off the UI thread; bytes that are no picture give none.
+    const QImage picture = reply.refusal ? QImage() : decodePicture(reply.picture);
+    dispatch.post(
+        [window, refusal = reply.refusal, picture] { window->showQrReply(refusal, picture); });
+  });
+}
+
+}  // namespace verdomo
