@@ -194,6 +194,16 @@ TEST_F(PageLoads, DockingButtonsLoadTheirListsEveryTimeAndTheTabLoadsNothing) {
   }
 }
 
+// The balance refresh starts with the window and keeps the status bar's balance current; a
+// refusal leaves it as it was.
+TEST_F(PageLoads, TheBalanceRefreshWritesTheStatusBar) {
+  answer("/yh_gx/", "99.00|10.00");
+  openWindow();
+  EXPECT_TRUE(waitUntil([&] { return window->statusPart(1)->text() == "余额:99.00"; }));
+  EXPECT_EQ(window->statusPart(2)->text(), "可提现:10.00");
+  EXPECT_EQ(targetsStartingWith("/yh_gx/")[0], "/yh_gx/username=demo01&password=");
+}
+
 // The record items show their page and load it, also when it is shown already; all but the
 // recharges give the focus to the button that opened the menu.
 TEST_F(PageLoads, RecordItemsShowAndLoadTheirPage) {
