@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <climits>
+#include <limits>
 #include <string>
 
 #include "api/gbk_text.h"
@@ -45,7 +46,16 @@ float textToFloat(std::string_view gbkText) {
   bool negative = false;
   if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
   double value = 0;
-  std::from_chars(text.data() + at, text.data() + text.size(), value);
+  const auto [end, error] = std::from_chars(text.data() + at, text.data() + text.size(), value);
+  if (error == std::errc::result_out_of_range) {
+    // atof gives infinity for a number too large for a double and 0 for one too small.
+    const std::string_view number(text.data() + at,
+                                  static_cast<std::size_t>(end - text.data()) - at);
+    const std::size_t firstDigit = number.find_first_of("123456789");
+    value = firstDigit < number.find('.') && firstDigit != std::string_view::npos
+                ? std::numeric_limits<double>::infinity()
+                : 0.0;
+  }
   return static_cast<float>(negative ? -value : value);
 }
 

@@ -5,10 +5,12 @@
 namespace verdomo {
 namespace {
 
+// The clock's time folded into the generator's seed; unsigned, so that no date overflows it.
 std::uint32_t seedOf(const LocalDateTime& time) {
-  return static_cast<std::uint32_t>(
-      ((((time.year * 12 + time.month) * 31 + time.day) * 24 + time.hour) * 60 + time.minute) * 60 +
-      time.second);
+  std::uint64_t seconds = static_cast<std::uint32_t>(time.year);
+  for (const int part : {time.month, time.day, time.hour, time.minute, time.second})
+    seconds = seconds * 64 + static_cast<std::uint32_t>(part);
+  return static_cast<std::uint32_t>(seconds ^ (seconds >> 32));
 }
 
 }  // namespace

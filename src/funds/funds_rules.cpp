@@ -10,8 +10,14 @@ using namespace verdomo::literals;
 
 constexpr std::string_view kErrorMarker = "\xFF\x7B\xE7";
 
-// A decimal amount as a platform writes one: digits with at most one point, an optional sign.
+// A decimal amount as a platform writes one: digits with at most one point, an optional sign,
+// white space around it.
 bool isAmount(std::string_view text) {
+  const auto isSpace = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+  while (!text.empty() && isSpace(text.front()))
+    text.remove_prefix(1);
+  while (!text.empty() && isSpace(text.back()))
+    text.remove_suffix(1);
   if (!text.empty() && text.front() == '-') text.remove_prefix(1);
   bool digits = false;
   bool point = false;

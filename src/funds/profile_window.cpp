@@ -1,6 +1,7 @@
 #include "funds/profile_window.h"
 
 #include <QRegularExpressionValidator>
+#include <algorithm>
 
 #include "api/gbk_text.h"
 #include "funds/security_checks.h"
@@ -21,7 +22,11 @@ ProfileWindow::ProfileWindow(AppContext& context, QWidget* parent)
   nameControlsByLabels(this);
   const SessionState& session = context.session;
   showOnlyQuestion(ui_->组合框_修改个人资料_安全问题, session.securityQuestion);
-  ui_->编辑框_修改个人资_联系QQ->setText(fromGbk(session.contactQq));
+  // The box takes eleven characters from the keyboard; a longer number the platform keeps is
+  // shown whole, not cut.
+  QLineEdit* qq = ui_->编辑框_修改个人资_联系QQ;
+  qq->setMaxLength(std::max(qq->maxLength(), static_cast<int>(fromGbk(session.contactQq).size())));
+  qq->setText(fromGbk(session.contactQq));
   ui_->编辑框_修改个人资_真实姓名->setText(fromGbk(session.realName));
   ui_->编辑框_修改个人资_支付宝->setText(fromGbk(session.alipayAccount));
   ui_->编辑框_修改个人资_安全答案->setFocus();

@@ -55,9 +55,9 @@ void RechargeWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (shown_) return;
   shown_ = true;
-  if (ui_->高级选择夹1->currentIndex() == kManualTab) {
-    QTimer::singleShot(0, this, &RechargeWindow::queryPayee);
-  }
+  QTimer::singleShot(0, this, [this] {
+    if (ui_->高级选择夹1->currentIndex() == kManualTab) queryPayee();
+  });
 }
 
 void RechargeWindow::queryPayee() {

@@ -111,6 +111,24 @@ TEST_F(FundsWindowsTest, ThePayeeIsAskedOnTheManualTabAndItsAccountCopied) {
   EXPECT_EQ(gbkToUtf8(session.payeeName), "王五");
 }
 
+// The payee lives as long as the client: a later window whose query fails still copies it.
+TEST_F(FundsWindowsTest, ThePayeeOfAnEarlierWindowIsKept) {
+  {
+    RechargeWindow first(context);
+    first.show();
+    ASSERT_TRUE(waitUntil([&] { return !session.payeeAccount.empty(); }));
+  }
+  answer("/cx/", "");
+  RechargeWindow second(context);
+  second.show();
+  ASSERT_TRUE(waitUntil([&] { return !dialogs.shown().empty(); }));
+  EXPECT_EQ(dialogs.texts(), std::vector<QString>{""});  // the empty reply of the failed query
+  EXPECT_EQ(control<QLabel>(second, "透明标签55")->text(), "第一步：");
+  QGuiApplication::clipboard()->setText("before");
+  control<QPushButton>(second, "按钮1")->click();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "pay@verdomo.example");
+}
+
 TEST_F(FundsWindowsTest, AnEmptyPayeeAccountCopiesNothing) {
   answer("/cx/", "");
   RechargeWindow window(context);
@@ -186,6 +204,8 @@ TEST_F(QrRecharge, APictureIsShownARefusalSaidAndAnythingElseShowsNothing) {
   requestQr("10");
   EXPECT_EQ(dialogs.texts().back(), "充值通道维护中");
   EXPECT_TRUE(showsPicture());  // the earlier picture stays
+  EXPECT_TRUE(control<QPushButton>(window, "按钮_二维码充值")->isEnabled());
+  EXPECT_FALSE(control<QLabel>(window, "透明标签2")->isVisible());
 
   for (const std::string& body :
        {std::string("<html>busy</html>"), std::string(), pngOf(5000, 5000, QImage::Format_Mono)}) {
@@ -212,8 +232,10 @@ TEST_F(QrRecharge, OneRequestAtATime) {
 }
 
 TEST_F(FundsWindowsTest, AWindowClosedWhileItsQrRequestRunsIsNotWrittenTo) {
+  // A refusal would be said in a message box: none may come once the window is gone.
   answer("/sc/", [](const ScriptedRequest&) {
-    return ScriptedReply{.body = pngOf(50, 50), .delay = std::chrono::milliseconds(200)};
+    return ScriptedReply{.body = "\xFF\x7B\xE7" + utf8ToGbk("充值通道维护中"),
+                         .delay = std::chrono::milliseconds(200)};
   });
   auto window = std::make_unique<RechargeWindow>(context);
   window->show();

@@ -125,6 +125,33 @@ TEST(Pictures, DecodeOurBannerAndJpegsLikeQtDoes) {
   EXPECT_TRUE(decodePicture(std::string_view(pngBytes.constData(), pngBytes.size() / 2)).isNull());
 }
 
+// Larger pictures than any the client shows are refused from their header, before anything is
+// allocated for them; 4096 pixels a side still pass.
+TEST(Pictures, RefuseSidesAboveFourThousandNinetySixPixels) {
+  const auto encoded = [](int width, int height, const char* format) {
+    QImage image(
+        width, height,
+        std::string_view(format) == "png" ? QImage::Format_Mono : QImage::Format_Grayscale8);
+    image.fill(0);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(QImageWriter(&buffer, format).write(image));
+    return bytes.toStdString();
+  };
+  const struct {
+    int width;
+    int height;
+    const char* format;
+    bool shown;
+  } cases[] = {{4096, 4096, "png", true}, {4097, 1, "png", false},  {1, 4097, "png", false},
+               {4096, 8, "jpeg", true},   {4097, 8, "jpeg", false}, {8, 4097, "jpeg", false}};
+  for (const auto& c : cases) {
+    const QImage picture = decodePicture(encoded(c.width, c.height, c.format));
+    EXPECT_EQ(!picture.isNull(), c.shown) << c.format << " " << c.width << "x" << c.height;
+  }
+}
+
 // What a production message box shows: the text of its label and how that label reads it.
 struct ShownBox {
   QString text;

@@ -20,6 +20,9 @@ TEST(TenYuanThreshold, ReadsTheAmountAsAtofDoesAfterFoldingFullWidthForms) {
   for (const auto& [typed, passes] : cases)
     EXPECT_EQ(amountAtLeastTenYuan(utf8ToGbk(typed)), passes) << typed;
   EXPECT_FLOAT_EQ(textToFloat(utf8ToGbk("１２.５元")), 12.5f);
+  // Beyond a double, as atof reads it: too large is infinite, too small is 0.
+  EXPECT_TRUE(amountAtLeastTenYuan(std::string(400, '9')));
+  EXPECT_FALSE(amountAtLeastTenYuan("0." + std::string(400, '0') + "1"));
 }
 
 TEST(BalanceReplies, ShowTwoFieldsWhenTheSecondIsAnAmount) {
@@ -35,6 +38,7 @@ TEST(BalanceReplies, ShowTwoFieldsWhenTheSecondIsAnAmount) {
   EXPECT_EQ(shown("0|登录失败"), "unchanged");  // a refusal is no balance
   EXPECT_EQ(shown("0|"), "unchanged");
   EXPECT_EQ(shown("5|1.2.3"), "unchanged");
+  EXPECT_EQ(shown("12.50|3.00\r\n"), "12.50/3.00\r\n");  // shown as sent
 }
 
 TEST(PayeeLine, NamesTheAccountThenTheNameInFullWidthParentheses) {
