@@ -10,33 +10,14 @@ client=$1 simulator=$2 shots=$3
 
 e2e_name=funds
 source "$(dirname "$0")/e2e_common.sh"
-count() { grep -c "$1" "$work/requests.log" || true; }
-at_least() { [[ $(count "$1") -ge $2 ]]; }
 
 start_simulator
 
-remembered="$work/store/设置/商户信息/211195/187167"
-mkdir -p "$remembered"
-printf 'demo01|demo2026' >"$remembered/用户.数据"
-
-"$client" --server-host 127.0.0.1 --port-offset "$offset" --update-host "127.0.0.1:$update_port" \
-  --segment-url "https://127.0.0.1:$segment_port" --store-dir "$work/store" \
-  >"$work/client.out" 2>&1 &
-client_pid=$!
-
-xdotool search --sync --onlyvisible --name '^Verdomo$' >/dev/null || fail "no login window"
-sleep 0.5
-xdotool key Return
-xdotool search --sync --onlyvisible --name '用户端公告' >/dev/null || fail "no notice window"
-sleep 0.5
-xdotool key Escape
-main=$(xdotool search --sync --onlyvisible --name '^Verdomo客户端' | head -n 1) || fail "no main window"
+start_signed_in_client
 credentials="username=demo01&password=demo2026"
 wait_for 100 at_least "/yh_gx/$credentials$" 1 || fail "no balance refresh"
-sleep 1
 
-# The status bar's balance part, cut from the main window.
-# Five equal parts across the window: the balance is the second.
+# The status bar's balance part, cut from the main window: of its five equal parts the second.
 balance_part() { import -window "$main" -crop "200x20+206+$(($(xdotool getwindowgeometry "$main" | awk '/Geometry/ {split($2, size, "x"); print size[2]}') - 22))" "$1"; }
 balance_part "$work/balance_before.png"
 

@@ -10,30 +10,10 @@ client=$1 simulator=$2 shots=$3
 
 e2e_name=receive
 source "$(dirname "$0")/e2e_common.sh"
-count() { grep -c "$1" "$work/requests.log" || true; }
-at_least() { [[ $(count "$1") -ge $2 ]]; }
 
 start_simulator --sms-delay 2
 
-# The remembered sign-in of the demo account fills the login window.
-remembered="$work/store/设置/商户信息/211195/187167"
-mkdir -p "$remembered"
-printf 'demo01|demo2026' >"$remembered/用户.数据"
-
-"$client" --server-host 127.0.0.1 --port-offset "$offset" --update-host "127.0.0.1:$update_port" \
-  --segment-url "https://127.0.0.1:$segment_port" --store-dir "$work/store" \
-  >"$work/client.out" 2>&1 &
-client_pid=$!
-
-xdotool search --sync --onlyvisible --name '^Verdomo$' >/dev/null || fail "no login window"
-sleep 0.5
-xdotool key Return
-xdotool search --sync --onlyvisible --name '用户端公告' >/dev/null || fail "no notice window"
-sleep 0.5
-xdotool key Escape
-main=$(xdotool search --sync --onlyvisible --name '^Verdomo客户端' | head -n 1) || fail "no main window"
-wait_for 100 at_least "/xiangmu_ysc/username=demo01&password=demo2026$" 1 || fail "no favourites"
-sleep 1
+start_signed_in_client
 
 # Positions are those of the window design: 收短信, the quantity box, 获取手机号码.
 xdotool mousemove --window "$main" 47 40 click 1

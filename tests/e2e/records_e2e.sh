@@ -9,30 +9,10 @@ client=$1 simulator=$2 shots=$3
 
 e2e_name=records
 source "$(dirname "$0")/e2e_common.sh"
-count() { grep -c "$1" "$work/requests.log" || true; }
-at_least() { [[ $(count "$1") -ge $2 ]]; }
 
 start_simulator
 
-remembered="$work/store/设置/商户信息/211195/187167"
-mkdir -p "$remembered"
-printf 'demo01|demo2026' >"$remembered/用户.数据"
-
-"$client" --server-host 127.0.0.1 --port-offset "$offset" --update-host "127.0.0.1:$update_port" \
-  --segment-url "https://127.0.0.1:$segment_port" --store-dir "$work/store" \
-  >"$work/client.out" 2>&1 &
-client_pid=$!
-
-xdotool search --sync --onlyvisible --name '^Verdomo$' >/dev/null || fail "no login window"
-sleep 0.5
-xdotool key Return
-xdotool search --sync --onlyvisible --name '用户端公告' >/dev/null || fail "no notice window"
-sleep 0.5
-xdotool key Escape
-main=$(xdotool search --sync --onlyvisible --name '^Verdomo客户端' | head -n 1) || fail "no main window"
-wait_for 100 at_least "/xiangmu_ysc/username=demo01&password=demo2026&l=1$" 1 ||
-  fail "no send favourites"
-sleep 1
+start_signed_in_client
 
 # 明细统计 opens the funds menu: 提现, 提现记录, 充值记录, 短信记录, 推荐人奖励明细.
 xdotool mousemove --window "$main" 605 40 click 1
