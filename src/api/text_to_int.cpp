@@ -36,15 +36,22 @@ bool isCSpace(char c) {
   return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
+// Where a number starts as the C library reads one: after white space and a sign.
+std::size_t numberStart(const std::string& text, bool& negative) {
+  std::size_t at = 0;
+  while (at < text.size() && isCSpace(text[at]))
+    ++at;
+  negative = false;
+  if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
+  return at;
+}
+
 }  // namespace
 
 float textToFloat(std::string_view gbkText) {
   const std::string text = foldFullWidth(gbkText);
-  std::size_t at = 0;
-  while (at < text.size() && isCSpace(text[at]))
-    ++at;
   bool negative = false;
-  if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
+  const std::size_t at = numberStart(text, negative);
   double value = 0;
   const auto [end, error] = std::from_chars(text.data() + at, text.data() + text.size(), value);
   if (error == std::errc::result_out_of_range) {
@@ -61,11 +68,8 @@ float textToFloat(std::string_view gbkText) {
 
 int textToInt(std::string_view gbkText) {
   const std::string text = foldFullWidth(gbkText);
-  std::size_t at = 0;
-  while (at < text.size() && isCSpace(text[at]))
-    ++at;
   bool negative = false;
-  if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
+  std::size_t at = numberStart(text, negative);
   long long value = 0;  // kept within int range + 1, so it never overflows
   for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
     value = std::min<long long>(value * 10 + (text[at] - '0'), static_cast<long long>(INT_MAX) + 1);

@@ -122,8 +122,7 @@ TakeFilters SendPage::filters() const {
           indexFilter(cards->currentIndex(), comboText(cards)), context_.session.sendLoopFlag};
 }
 
-void SendPage::takeNumber() {
-  ui_->编辑框_发短信_获取号码->clear();
+void SendPage::clearTakeResults() {
   ui_->透明标签_发短信_号码所属->clear();
   ui_->编辑框_发短信_短信内容->clear();
   ui_->编辑框_发短信_取号时间->clear();
@@ -131,9 +130,12 @@ void SendPage::takeNumber() {
   ui_->透明标签40->clear();
   ui_->编辑框_发短信_发送内容->clear();
   controls_->startNewTake();
-  QPushButton* button = ui_->按钮_发短信_获取号码;
-  setWindowEnabled(window(), false);
-  button->setEnabled(false);
+}
+
+void SendPage::takeNumber() {
+  ui_->编辑框_发短信_获取号码->clear();
+  clearTakeResults();
+  const WindowBusy busy(window(), ui_->按钮_发短信_获取号码);
   EventLoopPause(context_.pacing).pause(kBeforeRequestMs);
   if (const auto projectId = takeableProjectId(comboText(ui_->组合框_发短信_项目列表))) {
     const SessionState& session = context_.session;
@@ -141,37 +143,26 @@ void SendPage::takeNumber() {
     applyTakeReply(requester.getText(
         takeUrl(session.addresses, session.credentials(), *projectId, filters())));
   }
-  button->setEnabled(true);
-  setWindowEnabled(window(), true);
 }
 
 void SendPage::takeSpecifiedNumber() {
-  // The taken number stays until another arrives.
-  ui_->透明标签_发短信_号码所属->clear();
-  ui_->编辑框_发短信_取码状态->clear();
-  ui_->编辑框_发短信_短信内容->clear();
-  ui_->编辑框_发短信_取号时间->clear();
-  ui_->透明标签40->clear();
-  ui_->编辑框_发短信_发送内容->clear();
-  controls_->startNewTake();
-  QPushButton* button = ui_->按钮_发短信_指定;
-  setWindowEnabled(window(), false);
-  button->setEnabled(false);
-  EventLoopPause(context_.pacing).pause(kBeforeRequestMs);
-  const GbkText phone = toGbk(ui_->编辑框_发短信_指定->text());
-  if (!phoneLongEnough(phone)) {
-    button->setEnabled(true);
-    setWindowEnabled(window(), true);
-    return context_.dialogs.inform(this, "指定手机号码错误"_gbk);
+  clearTakeResults();  // the taken number stays until another arrives
+  bool refused = false;
+  {
+    const WindowBusy busy(window(), ui_->按钮_发短信_指定);
+    EventLoopPause(context_.pacing).pause(kBeforeRequestMs);
+    const GbkText phone = toGbk(ui_->编辑框_发短信_指定->text());
+    refused = !phoneLongEnough(phone);
+    const auto projectId = takeableProjectId(comboText(ui_->组合框_发短信_项目列表));
+    if (!refused && projectId) {
+      const SessionState& session = context_.session;
+      UiRequester requester;
+      applyTakeReply(requester.getText(sendTakeSpecificUrl(session.addresses, session.credentials(),
+                                                           *projectId, filters(), phone)));
+    }
   }
-  if (const auto projectId = takeableProjectId(comboText(ui_->组合框_发短信_项目列表))) {
-    const SessionState& session = context_.session;
-    UiRequester requester;
-    applyTakeReply(requester.getText(sendTakeSpecificUrl(session.addresses, session.credentials(),
-                                                         *projectId, filters(), phone)));
-  }
-  button->setEnabled(true);
-  setWindowEnabled(window(), true);
+  // Said once the window and the button are enabled again.
+  if (refused) context_.dialogs.inform(this, "指定手机号码错误"_gbk);
 }
 
 void SendPage::applyTakeReply(const GbkText& reply) {
@@ -194,9 +185,7 @@ void SendPage::sendSms() {
   }
   const auto projectId = takeableProjectId(comboText(ui_->组合框_发短信_项目列表));
   if (!projectId) return;
-  QPushButton* button = ui_->按钮_发短信_提交发短信内容;
-  setWindowEnabled(window(), false);
-  button->setEnabled(false);
+  const WindowBusy busy(window(), ui_->按钮_发短信_提交发短信内容);  // until the reply is read
   EventLoopPause(context_.pacing).pause(kBeforeRequestMs);
   const SessionState& session = context_.session;
   UiRequester requester(kSendTimeoutMs);
@@ -204,8 +193,6 @@ void SendPage::sendSms() {
   const GbkText reply = requester.getText(sendSmsUrl(session.addresses, session.credentials(),
                                                      *projectId, serviceNumber, phone, content));
   context_.dialogs.inform(this, reply);
-  button->setEnabled(true);
-  setWindowEnabled(window(), true);
 }
 
 void SendPage::releaseNumber() {

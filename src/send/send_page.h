@@ -43,6 +43,8 @@ class SendPage : public QWidget {
 
  private:
   TakeFilters filters() const;
+  // Empties what a take replaces, all but the number, and starts a new take identity.
+  void clearTakeResults();
   // Puts a take's reply into the fields: the number, its province and its take time.
   void applyTakeReply(const GbkText& reply);
   void giveNumberBack(const Endpoint& path, const char* question);

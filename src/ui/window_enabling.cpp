@@ -27,4 +27,14 @@ void setWindowEnabled(QWidget* window, bool enabled) {
   if (saved && window->focusWidget() == nullptr) saved->setFocus();
 }
 
+WindowBusy::WindowBusy(QWidget* window, QWidget* button) : window_(window), button_(button) {
+  setWindowEnabled(window, false);
+  button->setEnabled(false);
+}
+
+WindowBusy::~WindowBusy() {
+  if (button_) button_->setEnabled(true);
+  if (window_) setWindowEnabled(window_, true);
+}
+
 }  // namespace verdomo
