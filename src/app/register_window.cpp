@@ -11,16 +11,6 @@
 #include "ui_register_window.h"
 
 namespace verdomo {
-namespace {
-
-// Takes the ASCII spaces out of a box and writes the result back.
-GbkText takeSpacesOut(QLineEdit* box) {
-  GbkText text = replaceAllText(toGbk(box->text()), " ", "");
-  box->setText(fromGbk(text));
-  return text;
-}
-
-}  // namespace
 
 RegisterWindow::RegisterWindow(AppContext& context, Registered onRegistered, QWidget* parent)
     : QDialog(parent),

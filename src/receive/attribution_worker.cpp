@@ -5,7 +5,7 @@ namespace {
 
 using namespace verdomo::literals;
 
-constexpr int kAfterPassMs = 500;
+constexpr int kAttributionAfterPassMs = 500;
 
 }  // namespace
 
@@ -44,7 +44,7 @@ void AttributionWorker::runPass() {
     port_.setProvince(row->id, row->phone,
                       lookUpProvince(session_, matcher_, segmentBase_, row->phone));
   }
-  pause_.pause(kAfterPassMs);
+  pause_.pause(kAttributionAfterPassMs);
 }
 
 }  // namespace verdomo

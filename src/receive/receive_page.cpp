@@ -30,13 +30,9 @@ using namespace verdomo::literals;
 // Column widths in column order: 序号, 手机号码, 归属地, 验证码, 状态, 短信内容,
 // then the take time and the project ID of the take.
 constexpr std::array kNumberColumns{70, 120, 130, 100, 260, 300, 0, 0};
-constexpr int kBeforeSearchMs = 300;
+constexpr int kReceiveBeforeSearchMs = 300;
 // The menu and the single-cell copies act on projects above this ID only.
 constexpr int kLowestMenuProjectId = kLowestProjectId + 1;
-
-ReceiveRequest receiveRequest(const AppContext& context) {
-  return {context.session.addresses, context.session.credentials()};
-}
 
 void copyToClipboard(const GbkText& text) {
   QGuiApplication::clipboard()->setText(fromGbk(text));
@@ -107,7 +103,7 @@ void ReceivePage::searchReceiveProjects() {
   QComboBox* projects = ui_->组合框_取号_项目列表;
   projects->clear();
   setWindowEnabled(window(), false);
-  EventLoopPause(context_.pacing).pause(kBeforeSearchMs);
+  EventLoopPause(context_.pacing).pause(kReceiveBeforeSearchMs);
   UiRequester requester;
   const SessionState& session = context_.session;
   const GbkText reply =

@@ -105,10 +105,6 @@ class DispatchedReceivePort final : public NumberTakePort,
   ReceiveControls* controls_;
 };
 
-ReceiveRequest receiveRequest(const AppContext& context) {
-  return {context.session.addresses, context.session.credentials()};
-}
-
 // Runs `work` on a thread of its own, with a port to the page and a pause that the page's end
 // cuts short.
 template <typename Work>
@@ -123,6 +119,10 @@ void startWorker(const AppContext& context, QWidget* page, ReceiveControls& cont
 }
 
 }  // namespace
+
+ReceiveRequest receiveRequest(const AppContext& context) {
+  return {context.session.addresses, context.session.credentials()};
+}
 
 void startNumberTakeWorker(AppContext& context, QWidget* page, ReceiveControls& controls,
                            std::stop_token stop, std::function<void()> finished) {

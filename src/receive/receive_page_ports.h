@@ -7,12 +7,17 @@
 #include <functional>
 #include <stop_token>
 
+#include "receive/number_take_worker.h"
+
 class QWidget;
 
 namespace verdomo {
 
 struct AppContext;
 class ReceiveControls;
+
+// The addresses and credentials every request of the page carries, as signed in.
+ReceiveRequest receiveRequest(const AppContext& context);
 
 // `finished` runs on the UI thread when the take is over.
 void startNumberTakeWorker(AppContext& context, QWidget* page, ReceiveControls& controls,

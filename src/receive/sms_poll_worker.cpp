@@ -8,16 +8,16 @@ namespace {
 
 using namespace verdomo::literals;
 
-constexpr int kBeforePollMs = 400;
+constexpr int kSmsBeforePollMs = 400;
 constexpr int kAfterRowMs = 100;
-constexpr int kAfterPassMs = 5000;
+constexpr int kSmsAfterPassMs = 5000;
 
 const GbkText& waitingStatus() {
   static const GbkText text = "没有收到短信"_gbk;
   return text;
 }
 
-bool isFinal(std::string_view status) {
+bool isFinalSmsStatus(std::string_view status) {
   static const GbkText givenUp = "已停止获取原因"_gbk;
   static const GbkText arrived = "短信已达到"_gbk;
   return containsText(status, givenUp) || containsText(status, arrived);
@@ -45,14 +45,14 @@ void SmsPollWorker::runPass() {
     visitRow(index);
     pause_.pause(kAfterRowMs);
   }
-  pause_.pause(kAfterPassMs);
+  pause_.pause(kSmsAfterPassMs);
 }
 
 void SmsPollWorker::visitRow(int index) {
   const std::optional<GbkText> projectId = takeableProjectId(port_.selectedProjectItem());
   if (!projectId) return;
   const std::optional<PolledRow> row = port_.rowAt(index);
-  if (!row || row->takeTime.empty() || isFinal(row->status)) return;
+  if (!row || row->takeTime.empty() || isFinalSmsStatus(row->status)) return;
   if (waitedMoreThan(row->takeTime, clock_.now(), kSmsWaitLimitSeconds)) {
     port_.setStatus(row->id, row->phone, "已停止获取原因：300秒内未取到短信"_gbk);
     return;
@@ -63,7 +63,7 @@ void SmsPollWorker::visitRow(int index) {
 
 void SmsPollWorker::pollRow(const GbkText& projectId, const PolledRow& row) {
   port_.setStatus(row.id, row.phone, "读取中"_gbk);
-  pause_.pause(kBeforePollMs);
+  pause_.pause(kSmsBeforePollMs);
   const GbkText reply = requester_.getText(requestUrl(request_.addresses, request_.credentials,
                                                       endpoint::kPollSms, {projectId, row.phone}));
   const std::vector<GbkText> pieces = splitFields(reply, "|");

@@ -25,7 +25,7 @@ namespace {
 
 using namespace verdomo::literals;
 
-constexpr int kBeforeSearchMs = 100;
+constexpr int kSendBeforeSearchMs = 100;
 constexpr int kBeforeRequestMs = 300;  // before a take, a specific take and a send
 constexpr int kSendTimeoutMs = 5000;
 
@@ -84,7 +84,7 @@ void SendPage::searchSendProjects() {
   session.sendProjectLines.clear();
   projects->clear();
   setWindowEnabled(window(), false);
-  EventLoopPause(context_.pacing).pause(kBeforeSearchMs);
+  EventLoopPause(context_.pacing).pause(kSendBeforeSearchMs);
   UiRequester requester;
   const SendProjects found = sendSearchProjects(
       requester.getText(catalogueUrl(session.addresses, session.credentials(), searchText)));

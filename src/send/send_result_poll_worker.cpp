@@ -10,17 +10,17 @@ namespace {
 
 using namespace verdomo::literals;
 
-constexpr int kBeforePollMs = 400;
-constexpr int kAfterPassMs = 5000;
+constexpr int kSendResultBeforePollMs = 400;
+constexpr int kSendResultAfterPassMs = 5000;
 
-bool isFinal(std::string_view status) {
+bool isFinalSendStatus(std::string_view status) {
   for (const GbkText& final : {"已停止获取原因"_gbk, "成功"_gbk, "失败"_gbk}) {
     if (containsText(status, final)) return true;
   }
   return false;
 }
 
-bool isWaiting(std::string_view status) {
+bool isWaitingSendStatus(std::string_view status) {
   return status.empty() || containsText(status, "没有收到短信"_gbk);
 }
 
@@ -38,24 +38,24 @@ void SendResultPollWorker::run(const std::stop_token& stop) {
 
 void SendResultPollWorker::runPass() {
   if (const std::optional<SendTake> take = port_.readTake()) visit(*take);
-  pause_.pause(kAfterPassMs);
+  pause_.pause(kSendResultAfterPassMs);
 }
 
 void SendResultPollWorker::visit(const SendTake& take) {
   const ProjectId project = projectIdOf(take.projectItem);
   if (take.projectItem.empty() || project.value <= kLowestProjectId) return;
-  if (take.takeTime.empty() || take.phone.empty() || isFinal(take.status)) return;
+  if (take.takeTime.empty() || take.phone.empty() || isFinalSendStatus(take.status)) return;
   if (waitedMoreThan(take.takeTime, clock_.now(), kSendResultWaitLimitSeconds)) {
     const GbkText givenUp = "已停止获取原因：300秒内未取到发送结果"_gbk;
     port_.setResult(take, givenUp, givenUp);
     return;
   }
   // A platform message other than "no SMS yet" ends the polling; only the limit still applies.
-  if (isWaiting(take.status)) poll(take, project.text);
+  if (isWaitingSendStatus(take.status)) poll(take, project.text);
 }
 
 void SendResultPollWorker::poll(const SendTake& take, const GbkText& projectId) {
-  pause_.pause(kBeforePollMs);
+  pause_.pause(kSendResultBeforePollMs);
   const GbkText reply = requester_.getText(requestUrl(request_.addresses, request_.credentials,
                                                       endpoint::kPollSms, {projectId, take.phone}));
   const std::vector<GbkText> pieces = splitFields(reply, "|");

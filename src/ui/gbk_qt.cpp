@@ -1,5 +1,9 @@
 #include "ui/gbk_qt.h"
 
+#include <QLineEdit>
+
+#include "api/gbk_text.h"
+
 namespace verdomo {
 
 QString fromGbk(std::string_view gbk) {
@@ -8,6 +12,12 @@ QString fromGbk(std::string_view gbk) {
 
 GbkText toGbk(const QString& text) {
   return utf8ToGbk(text.toStdString());
+}
+
+GbkText takeSpacesOut(QLineEdit* box) {
+  GbkText text = replaceAllText(toGbk(box->text()), " ", "");
+  box->setText(fromGbk(text));
+  return text;
 }
 
 }  // namespace verdomo

@@ -7,9 +7,14 @@
 
 #include "platform/gbk_codec.h"
 
+class QLineEdit;
+
 namespace verdomo {
 
 QString fromGbk(std::string_view gbk);
 GbkText toGbk(const QString& text);
+
+// Takes the ASCII spaces out of a box and writes the result back.
+GbkText takeSpacesOut(QLineEdit* box);
 
 }  // namespace verdomo

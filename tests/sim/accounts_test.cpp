@@ -35,14 +35,14 @@ TEST_F(Accounts, MerchantSignInSaysMerchantInTheEleventhField) {
   EXPECT_EQ(fields[10], "商户");
 }
 
-struct Refusal {
+struct AccountRefusal {
   std::string name;
-  friend void PrintTo(const Refusal& c, std::ostream* out) { *out << c.name; }
+  friend void PrintTo(const AccountRefusal& c, std::ostream* out) { *out << c.name; }
   std::string path;   // UTF-8, escaped on the wire like the client's transport
   std::string reply;  // UTF-8
 };
 
-class AccountRefusals : public SimTest, public ::testing::WithParamInterface<Refusal> {};
+class AccountRefusals : public SimTest, public ::testing::WithParamInterface<AccountRefusal> {};
 
 TEST_P(AccountRefusals, AnswerThePlatformsMessage) {
   EXPECT_EQ(ask(kAccountPort, GetParam().path), GetParam().reply);
@@ -53,45 +53,50 @@ const std::string kZc = "/ZC/username=newuser01&password=secret66&password1=secr
 INSTANTIATE_TEST_SUITE_P(
     Sim, AccountRefusals,
     ::testing::Values(
-        Refusal{"WrongPassword", "/sign/username=demo01&password=demo2027", "0|密码错误"},
-        Refusal{"UnknownUser", "/sign/username=nobody99&password=demo2026", "0|用户名不存在"},
-        Refusal{"EmptyCredentials", "/sign/username=&password=", "0|请输入用户名"},
-        Refusal{"NoParameters", "/sign/", "0|请输入用户名"},
-        Refusal{"ChangeWithWrongPassword", "/xg_mm/username=demo01&password=nope&w=蓝色&p=newpass1",
-                "用户名或密码错误"},
-        Refusal{"WrongAnswer", "/xg_mm/username=demo01&password=demo2026&w=红色&p=newpass1",
-                "安全答案错误"},
-        Refusal{"ShortNewPassword", "/xg_mm/username=demo01&password=demo2026&w=蓝色&p=abc",
-                "新密码长度须为6-16位"},
-        Refusal{"ProfileBadQq",
-                "/xg_zl/username=demo01&password=demo2026&w=蓝色&q=12a45&z=张三&f=a@b.c",
-                "QQ号码格式错误"},
-        Refusal{"ProfileSeparatorInName",
-                "/xg_zl/username=demo01&password=demo2026&w=蓝色&q=123456&z=张|三&f=a@b.c",
-                "资料中不能含有|、#或,"},
-        Refusal{"SecurityWithoutNewAnswer",
-                "/xg_aq/username=demo01&password=demo2026&w=蓝色&xt=你的梦想是什么？&w1=",
-                "请输入新的安全答案"},
-        Refusal{"NameTaken",
-                "/ZC/username=demo01&password=secret66&password1=secret66&QQ=12345&Fullname=王五"
-                "&account=w@x.y&Referee=&problem=你喜欢的颜色？&Answer=绿色&type=1",
-                "该用户名已被注册"},
-        Refusal{"ChineseName",
-                "/ZC/username=用户名称&password=secret66&password1=secret66&QQ=12345&Fullname=王五"
-                "&account=w@x.y&Referee=&problem=p&Answer=a&type=1",
-                "用户名须为6-16位字母、数字、@或."},
-        Refusal{"PasswordsDiffer",
-                kZc.substr(0, kZc.find("&password1")) +
-                    "&password1=secret67&QQ=12345&Fullname=王五&account=w@x.y&Referee=&problem=p"
-                    "&Answer=a&type=1",
-                "两次输入的密码不一致"},
-        Refusal{"UnknownReferee",
-                kZc + "&Fullname=王五&account=w@x.y&Referee=99999&problem=p&Answer=a&type=1",
-                "推荐人不存在"},
-        Refusal{"NoQuestion",
-                kZc + "&Fullname=王五&account=w@x.y&Referee=&problem=&Answer=a&type=1",
-                "请选择安全问题"}),
-    verdomo::test::caseName<Refusal>);
+        AccountRefusal{"WrongPassword", "/sign/username=demo01&password=demo2027", "0|密码错误"},
+        AccountRefusal{"UnknownUser", "/sign/username=nobody99&password=demo2026",
+                       "0|用户名不存在"},
+        AccountRefusal{"EmptyCredentials", "/sign/username=&password=", "0|请输入用户名"},
+        AccountRefusal{"NoParameters", "/sign/", "0|请输入用户名"},
+        AccountRefusal{"ChangeWithWrongPassword",
+                       "/xg_mm/username=demo01&password=nope&w=蓝色&p=newpass1",
+                       "用户名或密码错误"},
+        AccountRefusal{"WrongAnswer", "/xg_mm/username=demo01&password=demo2026&w=红色&p=newpass1",
+                       "安全答案错误"},
+        AccountRefusal{"ShortNewPassword", "/xg_mm/username=demo01&password=demo2026&w=蓝色&p=abc",
+                       "新密码长度须为6-16位"},
+        AccountRefusal{"ProfileBadQq",
+                       "/xg_zl/username=demo01&password=demo2026&w=蓝色&q=12a45&z=张三&f=a@b.c",
+                       "QQ号码格式错误"},
+        AccountRefusal{"ProfileSeparatorInName",
+                       "/xg_zl/username=demo01&password=demo2026&w=蓝色&q=123456&z=张|三&f=a@b.c",
+                       "资料中不能含有|、#或,"},
+        AccountRefusal{"SecurityWithoutNewAnswer",
+                       "/xg_aq/username=demo01&password=demo2026&w=蓝色&xt=你的梦想是什么？&w1=",
+                       "请输入新的安全答案"},
+        AccountRefusal{
+            "NameTaken",
+            "/ZC/username=demo01&password=secret66&password1=secret66&QQ=12345&Fullname=王五"
+            "&account=w@x.y&Referee=&problem=你喜欢的颜色？&Answer=绿色&type=1",
+            "该用户名已被注册"},
+        AccountRefusal{
+            "ChineseName",
+            "/ZC/username=用户名称&password=secret66&password1=secret66&QQ=12345&Fullname=王五"
+            "&account=w@x.y&Referee=&problem=p&Answer=a&type=1",
+            "用户名须为6-16位字母、数字、@或."},
+        AccountRefusal{
+            "PasswordsDiffer",
+            kZc.substr(0, kZc.find("&password1")) +
+                "&password1=secret67&QQ=12345&Fullname=王五&account=w@x.y&Referee=&problem=p"
+                "&Answer=a&type=1",
+            "两次输入的密码不一致"},
+        AccountRefusal{"UnknownReferee",
+                       kZc + "&Fullname=王五&account=w@x.y&Referee=99999&problem=p&Answer=a&type=1",
+                       "推荐人不存在"},
+        AccountRefusal{"NoQuestion",
+                       kZc + "&Fullname=王五&account=w@x.y&Referee=&problem=&Answer=a&type=1",
+                       "请选择安全问题"}),
+    verdomo::test::caseName<AccountRefusal>);
 
 TEST_F(Accounts, RegistrationDecodesTheClientsOwnEscapesAndTheNewAccountSignsIn) {
   // The client percent-encodes every UTF-8 byte of these three values itself (letters too);

@@ -9,17 +9,6 @@ namespace verdomo::sim::test {
 namespace {
 
 using Dockings = SimTest;
-using Records = std::vector<std::vector<std::string>>;
-
-Records records(std::string_view reply) {
-  Records result;
-  std::vector<std::string> pieces = split(reply, "#c+");
-  if (!pieces.empty() && pieces.back().empty()) pieces.pop_back();
-  for (const std::string& record : pieces)
-    result.push_back(split(record, "#c-"));
-  return result;
-}
-
 const std::vector<std::string>* find(const Records& list, std::string_view code) {
   for (const auto& record : list)
     if (record.at(1) == code) return &record;

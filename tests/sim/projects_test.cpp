@@ -12,18 +12,6 @@ namespace verdomo::sim::test {
 namespace {
 
 using Projects = SimTest;
-using Records = std::vector<std::vector<std::string>>;
-
-// Records closed by "#c+", fields separated by "#c-".
-Records records(std::string_view reply) {
-  Records result;
-  std::vector<std::string> pieces = split(reply, "#c+");
-  if (!pieces.empty() && pieces.back().empty()) pieces.pop_back();
-  for (const std::string& record : pieces)
-    result.push_back(split(record, "#c-"));
-  return result;
-}
-
 std::set<std::string> idsOf(const Records& found) {
   std::set<std::string> ids;
   for (const auto& record : found)

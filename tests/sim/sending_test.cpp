@@ -50,14 +50,14 @@ TEST_F(Sending, BannedWordsFail) {
   EXPECT_EQ(fields[2].find("成功"), std::string::npos);
 }
 
-struct Refusal {
+struct SendRefusal {
   std::string name;
-  friend void PrintTo(const Refusal& c, std::ostream* out) { *out << c.name; }
+  friend void PrintTo(const SendRefusal& c, std::ostream* out) { *out << c.name; }
   std::string rest;  // "{phone}" stands for the held number
   std::string reply;
 };
 
-class SendRefusals : public Sending, public ::testing::WithParamInterface<Refusal> {};
+class SendRefusals : public Sending, public ::testing::WithParamInterface<SendRefusal> {};
 
 TEST_P(SendRefusals, AnswerTheReason) {
   std::string rest = GetParam().rest;
@@ -68,21 +68,22 @@ TEST_P(SendRefusals, AnswerTheReason) {
 INSTANTIATE_TEST_SUITE_P(
     Sim, SendRefusals,
     ::testing::Values(
-        Refusal{"WrongServiceNumber", "&id=2001&send=10692&phone={phone}&content=hi",
-                "发送号码错误"},
-        Refusal{"EmptyContent", "&id=2001&send=10690&phone={phone}&content=", "发送内容不能为空"},
-        Refusal{"TooLong",
-                "&id=2001&send=10690&phone={phone}&content=" + std::string(71, 'x') +
-                    std::string(70, 'y'),
-                "发送内容不能超过70个字"},
-        Refusal{"ReceiveProject", "&id=1001&send=10690&phone={phone}&content=hi",
-                "该项目不是发短信项目"},
-        Refusal{"OtherSendProject", "&id=2002&send=10690&phone={phone}&content=hi",
-                "号码不属于该项目"},
-        Refusal{"NumberNotHeld", "&id=2001&send=10690&phone=13800000000&content=hi",
-                "号码不存在或已释放"},
-        Refusal{"UnknownProject", "&id=x&send=10690&phone={phone}&content=hi", "项目不存在"}),
-    verdomo::test::caseName<Refusal>);
+        SendRefusal{"WrongServiceNumber", "&id=2001&send=10692&phone={phone}&content=hi",
+                    "发送号码错误"},
+        SendRefusal{"EmptyContent",
+                    "&id=2001&send=10690&phone={phone}&content=", "发送内容不能为空"},
+        SendRefusal{"TooLong",
+                    "&id=2001&send=10690&phone={phone}&content=" + std::string(71, 'x') +
+                        std::string(70, 'y'),
+                    "发送内容不能超过70个字"},
+        SendRefusal{"ReceiveProject", "&id=1001&send=10690&phone={phone}&content=hi",
+                    "该项目不是发短信项目"},
+        SendRefusal{"OtherSendProject", "&id=2002&send=10690&phone={phone}&content=hi",
+                    "号码不属于该项目"},
+        SendRefusal{"NumberNotHeld", "&id=2001&send=10690&phone=13800000000&content=hi",
+                    "号码不存在或已释放"},
+        SendRefusal{"UnknownProject", "&id=x&send=10690&phone={phone}&content=hi", "项目不存在"}),
+    verdomo::test::caseName<SendRefusal>);
 
 }  // namespace
 }  // namespace verdomo::sim::test

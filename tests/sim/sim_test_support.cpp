@@ -99,6 +99,15 @@ std::vector<std::string> split(std::string_view text, std::string_view separator
   }
 }
 
+Records records(std::string_view reply) {
+  Records result;
+  std::vector<std::string> pieces = split(reply, "#c+");
+  if (!pieces.empty() && pieces.back().empty()) pieces.pop_back();
+  for (const std::string& record : pieces)
+    result.push_back(split(record, "#c-"));
+  return result;
+}
+
 std::string SimTest::platformUrl(int fixedPort, std::string_view utf8Path) const {
   return "http://127.0.0.1:" + std::to_string(sim.platformPort(fixedPort)) + wireEscape(utf8Path);
 }

@@ -37,6 +37,10 @@ std::string rawExchange(int port, std::string_view request,
 // Pieces between separators, the last one too.
 std::vector<std::string> split(std::string_view text, std::string_view separator);
 
+// Records closed by "#c+", fields separated by "#c-".
+using Records = std::vector<std::vector<std::string>>;
+Records records(std::string_view reply);
+
 class SimTest : public ::testing::Test {
  public:
   explicit SimTest(SimulatorOptions options = SimulatorOptions::forTests()) : sim(options) {}

@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         ProvinceCase{"EmptyReply", "", "未知"}),
     caseName<ProvinceCase>);
 
-struct ListRow {
+struct AttributionRow {
   RowId id = 0;
   GbkText phone;
   GbkText province;
@@ -66,17 +66,17 @@ class RecordingAttributionPort final : public AttributionPort {
  public:
   explicit RecordingAttributionPort(CallLog& log) : log_(log) {}
 
-  std::vector<ListRow> rows;
+  std::vector<AttributionRow> rows;
 
   int rowCount() override { return static_cast<int>(rows.size()); }
   std::optional<AttributedRow> provinceRowAt(int index) override {
     if (index < 0 || index >= rowCount()) return std::nullopt;
-    const ListRow& row = rows[static_cast<std::size_t>(index)];
+    const AttributionRow& row = rows[static_cast<std::size_t>(index)];
     return AttributedRow{row.id, row.phone, row.province};
   }
   void setProvince(RowId id, const GbkText& phone, const GbkText& province) override {
     log_.add("province " + gbkToUtf8(phone) + " " + gbkToUtf8(province));
-    for (ListRow& row : rows) {
+    for (AttributionRow& row : rows) {
       if (row.id == id && row.phone == phone) row.province = province;
     }
   }
@@ -163,9 +163,9 @@ TEST_F(AttributionTest, AServiceThatNeverAnswersGivesUpAfterFiveSeconds) {
 }
 
 // Ends the worker after its first pass.
-class StoppingPause final : public Pause {
+class StopAfterFirstPause final : public Pause {
  public:
-  explicit StoppingPause(CallLog& log) : log_(log) {}
+  explicit StopAfterFirstPause(CallLog& log) : log_(log) {}
   std::stop_token token() const { return source_.get_token(); }
   void pause(int milliseconds) override {
     log_.add("pause " + std::to_string(milliseconds));
@@ -180,7 +180,7 @@ class StoppingPause final : public Pause {
 TEST_F(AttributionTest, TheWorkerLooksUpUntilItIsStopped) {
   port.rows = {{1, "13800138000", ""}};
   replies = {{"13800138000", "{province:'广东',}"}};
-  StoppingPause stopping(log);
+  StopAfterFirstPause stopping(log);
   HttpSession own;
   AttributionWorker(own, stopping, server.baseUrl(), port).run(stopping.token());
   EXPECT_EQ(log.calls, (Texts{"province 13800138000 广东", "pause 500"}));

@@ -20,7 +20,7 @@ namespace verdomo::test {
 namespace {
 
 const std::string kReleasing = "label 正在释放当前列表手机号码中请稍候..";
-const std::string kProject = "[1021]某项目 - {价格}：0.5";
+const std::string kTakeProject = "[1021]某项目 - {价格}：0.5";
 
 struct TakenRow {
   RowId id = 0;
@@ -36,7 +36,7 @@ class RecordingTakePort final : public NumberTakePort {
   explicit RecordingTakePort(CallLog& log) : log_(log) {}
 
   GbkText quantity = "1";
-  GbkText projectItem = utf8ToGbk(kProject);
+  GbkText projectItem = utf8ToGbk(kTakeProject);
   GbkText specificNumber;
   TakeFilters takeFilters{.operatorValue = "", .region = "", .card = "", .loop = "1"};
   std::vector<TakenRow> rows;
@@ -98,9 +98,9 @@ class RecordingTakePort final : public NumberTakePort {
 
 // Logs its pauses and reports a stop from its `stopAt`-th pause on, as a page that is closed
 // meanwhile does.
-class StoppingPause final : public Pause {
+class StopFromPause final : public Pause {
  public:
-  StoppingPause(CallLog& log, int stopAt) : log_(log), stopAt_(stopAt) {}
+  StopFromPause(CallLog& log, int stopAt) : log_(log), stopAt_(stopAt) {}
   void pause(int milliseconds) override {
     log_.add("pause " + std::to_string(milliseconds));
     ++pauses_;
@@ -332,7 +332,7 @@ TEST_F(NumberTakeTest, AStopWhileTheListIsReleasedEndsTheTakeThere) {
     port.quantity = "3";
     port.specificNumber = "13912345678";
     const std::size_t releasedBefore = releaseServer.requests().size();
-    StoppingPause stopping(log, stopAt);
+    StopFromPause stopping(log, stopAt);
     NumberTakeWorker(requester, stopping, clock, request, port).run();
     EXPECT_EQ(releaseServer.requests().size() - releasedBefore, static_cast<std::size_t>(stopAt));
     EXPECT_EQ(log.calls.back(), "buttons on") << stopAt;

@@ -23,14 +23,14 @@ namespace {
 
 const LocalDateTime kTaken{2026, 12, 10, 9, 7, 3};
 const std::string kTakenText = "2026年12月10日9时7分3秒";
-const std::string kProject = "[1021]某项目 - {价格}：0.5";
+const std::string kPolledProject = "[1021]某项目 - {价格}：0.5";
 const std::string kPhone = "13800138000";
 
 LocalDateTime after(long long seconds) {
   return addSeconds(kTaken, seconds);
 }
 
-struct ListRow {
+struct ListedRow {
   RowId id = 0;
   GbkText phone;
   GbkText status;
@@ -46,8 +46,8 @@ class RecordingPollPort final : public SmsPollPort {
   explicit RecordingPollPort(CallLog& log) : log_(log) {}
 
   // The n-th read of the selected project answers item n; the last item answers from then on.
-  std::vector<GbkText> projectItems{utf8ToGbk(kProject)};
-  std::vector<ListRow> rows;
+  std::vector<GbkText> projectItems{utf8ToGbk(kPolledProject)};
+  std::vector<ListedRow> rows;
   // The user empties the list while a poll is in flight.
   bool emptyListWhenReading = false;
 
@@ -63,19 +63,19 @@ class RecordingPollPort final : public SmsPollPort {
   int rowCount() override { return static_cast<int>(rows.size()); }
   std::optional<PolledRow> rowAt(int index) override {
     if (index < 0 || index >= rowCount()) return std::nullopt;
-    const ListRow& row = rows[static_cast<std::size_t>(index)];
+    const ListedRow& row = rows[static_cast<std::size_t>(index)];
     return PolledRow{row.id, row.phone, row.status, row.takeTime};
   }
   void setStatus(RowId id, const GbkText& phone, const GbkText& status) override {
     log_.add("status " + gbkToUtf8(phone) + " " + gbkToUtf8(status));
-    if (ListRow* row = find(id, phone)) row->status = status;
+    if (ListedRow* row = find(id, phone)) row->status = status;
     if (emptyListWhenReading && status == "读取中"_gbk) rows.clear();
   }
   void setArrived(RowId id, const GbkText& phone, const GbkText& code,
                   const GbkText& smsText) override {
     log_.add("arrived " + gbkToUtf8(phone) + " code " + gbkToUtf8(code) + " text " +
              gbkToUtf8(smsText));
-    if (ListRow* row = find(id, phone)) {
+    if (ListedRow* row = find(id, phone)) {
       row->status = "短信已达到"_gbk;
       row->code = code;
       row->smsText = smsText;
@@ -83,8 +83,8 @@ class RecordingPollPort final : public SmsPollPort {
   }
 
  private:
-  ListRow* find(RowId id, const GbkText& phone) {
-    for (ListRow& row : rows) {
+  ListedRow* find(RowId id, const GbkText& phone) {
+    for (ListedRow& row : rows) {
       if (row.id == id && row.phone == phone) return &row;
     }
     return nullptr;
@@ -135,7 +135,7 @@ struct StatusCase {
   std::string status;
   LocalDateTime now;
   std::string takeTime = kTakenText;
-  std::string project = kProject;
+  std::string project = kPolledProject;
   Outcome outcome;
 };
 
@@ -378,9 +378,9 @@ TEST_F(SmsPollTest, AnEmptyListOnlyWaitsForTheNextPass) {
 }
 
 // Ends the worker after the given number of passes.
-class StoppingPause final : public Pause {
+class StopAfterPasses final : public Pause {
  public:
-  StoppingPause(CallLog& log, int passes) : log_(log), passesLeft_(passes) {}
+  StopAfterPasses(CallLog& log, int passes) : log_(log), passesLeft_(passes) {}
   std::stop_token token() const { return source_.get_token(); }
   void pause(int milliseconds) override {
     log_.add("pause " + std::to_string(milliseconds));
@@ -395,7 +395,7 @@ class StoppingPause final : public Pause {
 
 TEST_F(SmsPollTest, TheWorkerPassesUntilItIsStopped) {
   port.addRow(1, "13800000001", "");
-  StoppingPause stopping(log, 2);
+  StopAfterPasses stopping(log, 2);
   SmsPollWorker(requester, stopping, clock, request, port).run(stopping.token());
   EXPECT_EQ(std::count(log.calls.begin(), log.calls.end(), "pause 5000"), 2);
   EXPECT_EQ(server.requests().size(), 2u);  // the waiting row once in each pass

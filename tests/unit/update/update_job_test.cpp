@@ -13,7 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kExecutable = "verdomo-client";
+constexpr const char* kClientExecutable = "verdomo-client";
 
 // The state start-up leaves: the old executable moved aside in the run directory.
 class UpdateJob : public testing::Test {
@@ -21,7 +21,7 @@ class UpdateJob : public testing::Test {
   UpdateJob() {
     fs::create_directories(run());
     writeFile(run() / "verdomo-client.gx", "old client");
-    plan = updatePlan("127.0.0.1:" + std::to_string(server.port()), run(), kExecutable);
+    plan = updatePlan("127.0.0.1:" + std::to_string(server.port()), run(), kClientExecutable);
   }
 
   fs::path run() const { return folder.path() / "run"; }
@@ -41,7 +41,7 @@ class UpdateJob : public testing::Test {
 
 TEST_F(UpdateJob, DownloadsIntoTheRunDirectoryUnpacksThereAndDeletesThePackage) {
   ASSERT_NO_FATAL_FAILURE(makeZip(folder.path() / "made.zip",
-                                  {{kExecutable, "new client"}, {"readme.txt", "notes"}},
+                                  {{kClientExecutable, "new client"}, {"readme.txt", "notes"}},
                                   Compression::Deflated));
   packageBytes = readFile(folder.path() / "made.zip");
   int downloadedCalls = 0;
@@ -53,7 +53,7 @@ TEST_F(UpdateJob, DownloadsIntoTheRunDirectoryUnpacksThereAndDeletesThePackage) 
   });
   EXPECT_TRUE(result.installed) << gbkToUtf8(result.failure);
   EXPECT_EQ(downloadedCalls, 1);
-  EXPECT_EQ(readFile(run() / kExecutable), "new client");
+  EXPECT_EQ(readFile(run() / kClientExecutable), "new client");
   EXPECT_EQ(state.download.total.load(), static_cast<std::int64_t>(packageBytes.size()));
   EXPECT_EQ(treeOf(run()),
             (std::set<std::string>{"readme.txt", "verdomo-client", "verdomo-client.gx"}));
@@ -63,7 +63,7 @@ TEST_F(UpdateJob, DownloadsIntoTheRunDirectoryUnpacksThereAndDeletesThePackage) 
 // A package lying there already is left from before and is never unpacked, even when it holds
 // a client: what is unpacked is always what this update downloaded.
 TEST_F(UpdateJob, NeverUnpacksAPackageThatWasThereBefore) {
-  ASSERT_NO_FATAL_FAILURE(makeZip(package(), {{kExecutable, "stale client"}}));
+  ASSERT_NO_FATAL_FAILURE(makeZip(package(), {{kClientExecutable, "stale client"}}));
   bool downloaded = false;
   const UpdateResult result = performUpdate(plan, state, [&] { downloaded = true; });
   EXPECT_FALSE(result.installed);
@@ -85,7 +85,7 @@ TEST_F(UpdateJob, RestoringPutsTheOldClientBackAndRemovesThePackage) {
   writeFile(package(), "half a package");
   EXPECT_TRUE(restoreOldClient(plan));
   EXPECT_EQ(treeOf(run()), std::set<std::string>{"verdomo-client"});
-  EXPECT_EQ(readFile(run() / kExecutable), "old client");
+  EXPECT_EQ(readFile(run() / kClientExecutable), "old client");
   EXPECT_EQ(gbkToUtf8(updateFailureMessage("更新包已损坏"_gbk)),
             "更新失败：更新包已损坏，请稍后重试或前往官网重新下载");
 }
