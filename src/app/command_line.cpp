@@ -4,6 +4,7 @@
 
 #include "app/build_config.h"
 #include "platform/store_base_folder.h"
+#include "session/session_state.h"
 
 namespace verdomo {
 namespace {
@@ -22,6 +23,7 @@ constexpr const char* kUsage =
     "                          (default " VERDOMO_SEGMENT_URL
     ")\n"
     "  --store-dir DIR         folder of the local store (default: the user's data folder)\n"
+    "  --version               print the client's version and end\n"
     "  --help                  show this text\n";
 
 std::optional<int> parsePortOffset(const std::string& text) {
@@ -48,6 +50,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments, AppConfi
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& option = arguments[i];
     if (option == "--help" || option == "-h") return {result.config, kUsage, 0};
+    if (option == "--version") return {result.config, std::string(kClientVersion) + "\n", 0};
     if (i + 1 >= arguments.size()) return failure("unknown option or missing value: " + option);
     const std::string& value = arguments[++i];
     if (option == "--server-host") {

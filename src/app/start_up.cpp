@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QTimer>
 #include <filesystem>
+#include <optional>
 
 #include "api/gbk_text.h"
 #include "app/login_window.h"
@@ -28,8 +29,10 @@ constexpr int kCleanupPasses = 10;
 
 // The published version differs: move our executable aside, next to itself, where the leftover
 // sweep of the next start finds it, and hand over to the update, which puts it back when the
-// update fails.
-StartUpOutcome takeUpdatePath(LoginWindow& window, AppContext& context, Pause& pause) {
+// update fails. An executable that cannot be moved (an installed client, in a folder the user
+// cannot write) cannot be updated here: the user is told, and start-up goes on without it.
+std::optional<StartUpOutcome> takeUpdatePath(LoginWindow& window, AppContext& context,
+                                             Pause& pause) {
   // The sweep is for the executable an earlier run left; here it would delete ours while the
   // update may still need to put it back (where a running program's file can be deleted).
   window.sweepTimer()->stop();
@@ -37,8 +40,8 @@ StartUpOutcome takeUpdatePath(LoginWindow& window, AppContext& context, Pause& p
   const std::string_view executable = context.session.executableName;
   if (!moveFile(folder / nativePath(executable), movedExecutable(folder, executable))) {
     context.dialogs.inform(&window, "自动更新失败，请前往官网重新下载"_gbk);
-    window.close();
-    return StartUpOutcome::UpdateFailed;
+    window.sweepTimer()->start(kSweepPeriodMs);
+    return std::nullopt;
   }
   deleteFile(folder / "ostrel.zip");
   pause.pause(1000);
@@ -76,7 +79,7 @@ StartUpOutcome startUp(LoginWindow& window, AppContext& context) {
   session.updateHost = utf8ToGbk(context.config.updateHost);
   const GbkText updateInfo = requester.getText(updateInfoUrl(session.updateHost));
   if (publishedVersionDiffers(updateInfo, session.clientVersion)) {
-    return takeUpdatePath(window, context, pause);
+    if (const auto outcome = takeUpdatePath(window, context, pause)) return *outcome;
   }
   session.storeDirectory = context.config.storeDir;
   TableStore store(pause);

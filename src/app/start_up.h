@@ -11,7 +11,6 @@ struct AppContext;
 enum class StartUpOutcome {
   ShowLogin,      // the login window is ready to be shown
   UpdateStarted,  // the executable was moved aside and the update window ran
-  UpdateFailed,   // the executable could not be moved: the user was told, the client ends
 };
 
 StartUpOutcome startUp(LoginWindow& window, AppContext& context);

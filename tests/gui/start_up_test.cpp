@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <QTimer>
 
 #include "app/remembered_sign_in.h"
@@ -92,12 +94,45 @@ INSTANTIATE_TEST_SUITE_P(Cases, VersionCheck,
                                          UpdateCase{"NewerVersion", "版本号:1.7", true}),
                          caseName<UpdateCase>);
 
-TEST_F(StartUp, AnExecutableThatCannotBeMovedEndsTheClientWithAMessage) {
+// Takes the right to write a folder away for the life of the object. A privileged user writes
+// anyway, so for one the name the executable would be moved to is taken by a folder as well:
+// either way the executable cannot be moved.
+class UnwritableRunFolder {
+ public:
+  explicit UnwritableRunFolder(std::filesystem::path folder, const std::string& movedName)
+      : folder_(std::move(folder)) {
+    if (geteuid() == 0) std::filesystem::create_directories(folder_ / movedName / "taken");
+    std::filesystem::permissions(
+        folder_, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  }
+  ~UnwritableRunFolder() {
+    std::filesystem::permissions(folder_, std::filesystem::perms::owner_all);
+  }
+
+ private:
+  std::filesystem::path folder_;
+};
+
+// An installed client lives in a folder its user cannot write, so it cannot update itself: the
+// user is told, nothing is moved, and start-up goes on to the login window.
+TEST_F(StartUp, AClientInAFolderTheUserCannotWriteSaysSoAndGoesOnToTheLogin) {
   updateInfo = "版本号:2.0"_gbk;
-  std::filesystem::remove(runDirectory() / kExecutable);
-  EXPECT_EQ(start(), StartUpOutcome::UpdateFailed);
+  signInReply = acceptedSignIn();
+  const std::string moved = std::string(kExecutable) + ".gx";
+  StartUpOutcome outcome;
+  {
+    UnwritableRunFolder unwritable(runDirectory(), moved);
+    outcome = start();
+    EXPECT_FALSE(std::filesystem::is_regular_file(runDirectory() / moved));
+  }
+  EXPECT_EQ(outcome, StartUpOutcome::ShowLogin);
   ASSERT_EQ(dialogs.texts().size(), 1u);
   EXPECT_EQ(dialogs.texts()[0], "自动更新失败，请前往官网重新下载");
+  EXPECT_TRUE(std::filesystem::is_regular_file(runDirectory() / kExecutable));
+  EXPECT_EQ(targetsStartingWith("/sign/"), std::vector<std::string>{"/sign/username=&password="});
+  EXPECT_EQ(session.supportQq, "800900");
+  EXPECT_TRUE(std::filesystem::exists(context.config.storeDir));
+  EXPECT_TRUE(window->sweepTimer()->isActive());
 }
 
 TEST_F(StartUp, AnUnreachableUpdateHostIsNoUpdate) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/command_line.h"
+#include "session/session_state.h"
 
 namespace verdomo {
 namespace {
@@ -34,6 +35,13 @@ TEST(CommandLine, HelpAndMistakesEndTheProgram) {
   ASSERT_TRUE(help.exitText);
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_NE(help.exitText->find("--port-offset"), std::string::npos);
+  EXPECT_NE(help.exitText->find("--version"), std::string::npos);
+
+  // The version is the one the update check compares with the published one.
+  const CommandLine version = parseCommandLine({"--server-host", "x", "--version"}, defaults());
+  ASSERT_TRUE(version.exitText);
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_EQ(*version.exitText, std::string(kClientVersion) + "\n");
 
   for (const std::vector<std::string>& wrong : {std::vector<std::string>{"--port-offset", "abc"},
                                                 {"--port-offset", "-5"},
