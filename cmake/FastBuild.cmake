@@ -7,10 +7,13 @@ option(VERDOMO_MOLD "Link with mold when it is installed" ON)
 
 # The cache lives outside the build tree (ccache's own folder), so a fresh clone reuses what an
 # earlier clone compiled: paths below the source folder are hashed relative to it, and the
-# working directory is left out of the hash of objects with debug information.
+# working directory is left out of the hash of objects with debug information. The depend mode
+# takes the included files from the compiler's own dependency output, so a miss costs no extra
+# run of the preprocessor.
 find_program(VERDOMO_CCACHE_PROGRAM ccache)
 if(VERDOMO_CCACHE AND VERDOMO_CCACHE_PROGRAM)
   set(launcher ${CMAKE_COMMAND} -E env CCACHE_BASEDIR=${CMAKE_SOURCE_DIR} CCACHE_NOHASHDIR=true
+    CCACHE_DEPEND=true
     ${VERDOMO_CCACHE_PROGRAM})
   set(CMAKE_C_COMPILER_LAUNCHER ${launcher})
   set(CMAKE_CXX_COMPILER_LAUNCHER ${launcher})
