@@ -3,7 +3,6 @@
 #include <QLineEdit>
 #include <QTimer>
 #include <filesystem>
-#include <optional>
 
 #include "api/gbk_text.h"
 #include "app/login_window.h"
@@ -31,8 +30,8 @@ constexpr int kCleanupPasses = 10;
 // sweep of the next start finds it, and hand over to the update, which puts it back when the
 // update fails. An executable that cannot be moved (an installed client, in a folder the user
 // cannot write) cannot be updated here: the user is told, and start-up goes on without it.
-std::optional<StartUpOutcome> takeUpdatePath(LoginWindow& window, AppContext& context,
-                                             Pause& pause) {
+// Returns whether the update ran.
+bool takeUpdatePath(LoginWindow& window, AppContext& context, Pause& pause) {
   // The sweep is for the executable an earlier run left; here it would delete ours while the
   // update may still need to put it back (where a running program's file can be deleted).
   window.sweepTimer()->stop();
@@ -41,13 +40,13 @@ std::optional<StartUpOutcome> takeUpdatePath(LoginWindow& window, AppContext& co
   if (!moveFile(folder / nativePath(executable), movedExecutable(folder, executable))) {
     context.dialogs.inform(&window, "自动更新失败，请前往官网重新下载"_gbk);
     window.sweepTimer()->start(kSweepPeriodMs);
-    return std::nullopt;
+    return false;
   }
   deleteFile(folder / "ostrel.zip");
   pause.pause(1000);
   UpdateWindow update(&window);
   update.runUpdate(context);
-  return StartUpOutcome::UpdateStarted;
+  return true;
 }
 
 void prefillLoginBoxes(LoginWindow& window, const LoginPrefill& prefill) {
@@ -78,8 +77,9 @@ StartUpOutcome startUp(LoginWindow& window, AppContext& context) {
   }
   session.updateHost = utf8ToGbk(context.config.updateHost);
   const GbkText updateInfo = requester.getText(updateInfoUrl(session.updateHost));
-  if (publishedVersionDiffers(updateInfo, session.clientVersion)) {
-    if (const auto outcome = takeUpdatePath(window, context, pause)) return *outcome;
+  if (publishedVersionDiffers(updateInfo, session.clientVersion) &&
+      takeUpdatePath(window, context, pause)) {
+    return StartUpOutcome::UpdateStarted;
   }
   session.storeDirectory = context.config.storeDir;
   TableStore store(pause);
