@@ -46,22 +46,46 @@ std::size_t numberStart(const std::string& text, bool& negative) {
   return at;
 }
 
+// The power of ten a decimal number (digits, an optional point, an optional exponent) stands
+// near: positive for 1 and above, 0 or below for fractions. Only its sign matters, for numbers
+// beyond a double's range either way, so the exponent saturates.
+long long decimalMagnitude(std::string_view number) {
+  const std::size_t exponentAt = number.find_first_of("eE");
+  const std::string_view mantissa = number.substr(0, exponentAt);
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const std::size_t firstDigit = mantissa.find_first_of("123456789");
+  if (firstDigit == std::string_view::npos) return LLONG_MIN;  // zero stays zero
+  long long magnitude = firstDigit < point ? static_cast<long long>(point - firstDigit)
+                                           : -static_cast<long long>(firstDigit - point - 1);
+  if (exponentAt != std::string_view::npos) {
+    bool negative = false;
+    std::size_t digit = exponentAt + 1;
+    if (digit < number.size() && (number[digit] == '+' || number[digit] == '-'))
+      negative = number[digit++] == '-';
+    long long exponent = 0;
+    for (; digit < number.size() && number[digit] >= '0' && number[digit] <= '9'; ++digit)
+      exponent = std::min<long long>(exponent * 10 + (number[digit] - '0'), 1'000'000'000);
+    magnitude += negative ? -exponent : exponent;
+  }
+  return magnitude;
+}
+
 }  // namespace
 
 float textToFloat(std::string_view gbkText) {
   const std::string text = foldFullWidth(gbkText);
   bool negative = false;
   const std::size_t at = numberStart(text, negative);
+  // from_chars reads a minus sign of its own; the C library reads one sign only, so "+-2" and
+  // "--2" hold no number.
+  if (at < text.size() && text[at] == '-') return 0.0f;
   double value = 0;
   const auto [end, error] = std::from_chars(text.data() + at, text.data() + text.size(), value);
   if (error == std::errc::result_out_of_range) {
     // atof gives infinity for a number too large for a double and 0 for one too small.
     const std::string_view number(text.data() + at,
                                   static_cast<std::size_t>(end - text.data()) - at);
-    const std::size_t firstDigit = number.find_first_of("123456789");
-    value = firstDigit < number.find('.') && firstDigit != std::string_view::npos
-                ? std::numeric_limits<double>::infinity()
-                : 0.0;
+    value = decimalMagnitude(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
   }
   return static_cast<float>(negative ? -value : value);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <limits>
 
 #include "api/text_to_int.h"
 #include "support/case_name.h"
@@ -39,6 +40,35 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"SaturatesLow", "-99999999999999999999", INT_MIN},
         NumberCase{"LeadByteAtEnd", "3\xA3", 3}),
     test::caseName<NumberCase>);
+
+struct AmountCase {
+  const char* name;
+  GbkText text;
+  float value;
+};
+
+class TextToFloat : public testing::TestWithParam<AmountCase> {};
+
+TEST_P(TextToFloat, ReadsTheLeadingAmountAsAtofDoes) {
+  EXPECT_EQ(textToFloat(GetParam().text), GetParam().value);
+}
+
+constexpr float kInfinity = std::numeric_limits<float>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TextToFloat,
+    testing::Values(
+        AmountCase{"Plain", "12.5", 12.5f}, AmountCase{"Negative", "-3", -3.0f},
+        AmountCase{"FullWidth", "１２.５元"_gbk, 12.5f},
+        // One sign only: a second sign ends the reading before any digit.
+        AmountCase{"PlusThenMinus", "+-02", 0.0f}, AmountCase{"MinusTwice", "--5", 0.0f},
+        AmountCase{"FullWidthSignTwice", "－－５"_gbk, 0.0f},
+        // Beyond a double either way: the size of the number decides, not where its point is.
+        AmountCase{"Huge", "1e999", kInfinity}, AmountCase{"HugeNegative", "-1e999", -kInfinity},
+        AmountCase{"HugeFraction", "0.5e999", kInfinity},
+        AmountCase{"TinyWithExponent", "1e-999", 0.0f},
+        AmountCase{"TinyManyDigits", "123e-999", 0.0f}),
+    test::caseName<AmountCase>);
 
 }  // namespace
 }  // namespace verdomo
