@@ -1,6 +1,7 @@
 #include "app/remembered_sign_in.h"
 
 #include "api/gbk_text.h"
+#include "store/field_file.h"
 
 namespace verdomo {
 namespace {
@@ -22,6 +23,8 @@ struct CredentialsField {
 }  // namespace
 
 void setUpCredentialStore(TableStore& store, const std::filesystem::path& baseFolder) {
+  // A client killed in the middle of a save leaves its temporary file beside the field.
+  removeLeftoverWrites(baseFolder);
   store.createDatabase(baseFolder, databaseName());
   for (const char* table : {"归属地", "用户", "标识", "商户信息"}) {
     store.createTable(utf8ToGbk(table));

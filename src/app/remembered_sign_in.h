@@ -9,8 +9,8 @@
 
 namespace verdomo {
 
-// Creates the store's database and tables (errors ignored: from the second start on they exist)
-// and opens it.
+// Removes what saves killed half-way left behind, creates the store's database and tables
+// (errors ignored: from the second start on they exist) and opens it.
 void setUpCredentialStore(TableStore& store, const std::filesystem::path& baseFolder);
 
 // What the pre-fill does with the login boxes.

@@ -7,6 +7,7 @@
 #include <random>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 #include "platform/durable_file.h"
 #include "platform/gbk_codec.h"
@@ -25,6 +26,11 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& file) {
   return bytes;
 }
 
+const GbkText& temporaryMark() {
+  static const GbkText mark = ".写入中"_gbk;
+  return mark;
+}
+
 // ".<16 hex digits>.写入中": a field file ends with ".数据", so a temporary file can never be
 // taken for one, and the random part keeps writers of the same field, in this process or in
 // another, from meeting on one temporary name.
@@ -33,7 +39,7 @@ GbkText temporarySuffix() {
                                       std::random_device{}()};
   char digits[17];
   std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(random()));
-  return "." + GbkText(digits) + ".写入中"_gbk;
+  return "." + GbkText(digits) + temporaryMark();
 }
 
 }  // namespace
@@ -69,6 +75,22 @@ bool replaceFile(const std::filesystem::path& file, std::string_view bytes) {
   if (!error) return true;
   std::filesystem::remove(temporary, error);
   return false;
+}
+
+int removeLeftoverWrites(const std::filesystem::path& folder) {
+  const std::string mark = nativePath(temporaryMark()).string();
+  std::error_code error;
+  std::vector<std::filesystem::path> leftovers;
+  for (std::filesystem::recursive_directory_iterator entry(folder, error), end;
+       !error && entry != end; entry.increment(error)) {
+    const std::string name = entry->path().filename().string();
+    if (name.ends_with(mark) && entry->is_regular_file(error)) leftovers.push_back(entry->path());
+  }
+  int removed = 0;
+  for (const auto& file : leftovers) {
+    if (std::filesystem::remove(file, error)) ++removed;
+  }
+  return removed;
 }
 
 }  // namespace verdomo

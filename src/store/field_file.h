@@ -35,4 +35,9 @@ bool writeFieldFile(const std::filesystem::path& file, std::string_view bytes, W
 // One attempt of writeFieldFile; the record folder must exist.
 bool replaceFile(const std::filesystem::path& file, std::string_view bytes);
 
+// Removes the temporary files that writes killed before their rename left anywhere below
+// `folder`, and answers how many there were. Meant for the start, before any write of this
+// process; a write of another client that loses its temporary file only tries again.
+int removeLeftoverWrites(const std::filesystem::path& folder);
+
 }  // namespace verdomo
