@@ -29,6 +29,16 @@ class HttpSession {
   void setTimeouts(int resolveMs = 10000, int connectMs = 15000, int sendMs = 120000,
                    int receiveMs = 300000);
 
+  struct Timeouts {
+    int resolveMs;
+    int connectMs;
+    int sendMs;
+    int receiveMs;
+    bool operator==(const Timeouts&) const = default;
+  };
+  // The time-outs the next request runs with.
+  Timeouts timeouts() const { return {resolveMs_, connectMs_, sendMs_, receiveMs_}; }
+
   // Remembers the request; a URL without "http://" or "https://" gets "http://" in front.
   void open(std::string_view method, std::string_view gbkUrl);
   void open(std::string_view gbkUrl) { open("GET", gbkUrl); }

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "api/gbk_text.h"
 #include "platform/native_path.h"
 
 namespace verdomo {
@@ -23,6 +24,16 @@ inline std::filesystem::path joinPath(const std::filesystem::path& folder,
   path += kPathSeparator;
   path += nativePath(gbkName);
   return path;
+}
+
+// Whether a GBK name can stand as one name inside its level: not empty, not "." or "..", and
+// holding no separator of either system and no zero byte. Any other name could climb out of its
+// level or reach into another one. Searched character by character: 0x5C may also be the second
+// byte of a Chinese character.
+inline bool isPlainName(std::string_view gbkName) {
+  return !gbkName.empty() && gbkName != "." && gbkName != ".." &&
+         gbkName.find('\0') == std::string_view::npos && !containsText(gbkName, "/") &&
+         !containsText(gbkName, "\\");
 }
 
 inline bool isFolder(const std::filesystem::path& path) {

@@ -18,7 +18,8 @@ namespace fs = std::filesystem;
 TableStore::TableStore(Pause& pause) : pause_(pause) {}
 
 bool TableStore::createDatabase(const fs::path& baseFolder, std::string_view name, GbkText* error) {
-  if (name.empty()) return fail(error, "0001|数据库名必须1字节以上"_gbk);
+  // A name that is no single folder name is no database name either.
+  if (!isPlainName(name)) return fail(error, "0001|数据库名必须1字节以上"_gbk);
   baseFolder_ = baseFolder;
   databaseName_ = name;
   // The folders above are made too: a user data folder, unlike a drive's root, may not exist
@@ -31,6 +32,9 @@ bool TableStore::createDatabase(const fs::path& baseFolder, std::string_view nam
 }
 
 bool TableStore::openDatabase(const fs::path& baseFolder, std::string_view name) {
+  // The empty name opens the base folder, on which every operation then reports "库不存在";
+  // any other name must be a single folder name.
+  if (!name.empty() && !isPlainName(name)) return false;
   if (!isFolder(joinPath(baseFolder, name))) return false;
   baseFolder_ = baseFolder;
   databaseName_ = name;
@@ -39,7 +43,7 @@ bool TableStore::openDatabase(const fs::path& baseFolder, std::string_view name)
 
 bool TableStore::deleteDatabase(const fs::path& baseFolder, std::string_view name) const {
   const fs::path folder = joinPath(baseFolder, name);
-  if (name.empty() || !isFolder(folder)) return false;
+  if (!isPlainName(name) || !isFolder(folder)) return false;
   std::error_code error;
   fs::remove_all(folder, error);
   return !error;
@@ -80,17 +84,19 @@ std::optional<fs::path> TableStore::tableFolder(std::string_view table, GbkText*
   if (!database) return std::nullopt;
   if (table.empty()) return refuse(error, "表名长度不能低于1字节"_gbk);
   // Searched character by character: 0x7C may also be the second byte of a Chinese character.
-  if (containsText(table, "|")) return refuse(error, "表名不能使用特殊符号"_gbk);
+  if (containsText(table, "|") || !isPlainName(table)) {
+    return refuse(error, "表名不能使用特殊符号"_gbk);
+  }
   return joinPath(*database, table);
 }
 
-std::optional<TableStore::RecordPlace> TableStore::recordPlace(std::string_view table,
-                                                               std::string_view identifier,
-                                                               EmptyIdentifier rule,
-                                                               GbkText* error) const {
+std::optional<TableStore::RecordPlace> TableStore::recordPlace(
+    std::string_view table, std::string_view identifier, EmptyIdentifier rule, GbkText* error,
+    std::optional<std::string_view> field) const {
   const auto database = databaseFolder(error);
   if (!database) return std::nullopt;
   if (table.empty()) return refuse(error, "表不存在"_gbk);
+  if (!isPlainName(table)) return refuse(error, "表名不能使用特殊符号"_gbk);
   if (identifier.empty()) {
     switch (rule) {
       case EmptyIdentifier::InvalidId:
@@ -104,6 +110,7 @@ std::optional<TableStore::RecordPlace> TableStore::recordPlace(std::string_view 
     }
     return std::nullopt;
   }
+  if (field && !isPlainName(*field)) return refuse(error, "表名不能使用特殊符号"_gbk);
   RecordPlace place{joinPath(*database, table), {}};
   place.folder = joinPath(place.tableFolder, levelPath(identifier));
   return place;

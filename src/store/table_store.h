@@ -10,11 +10,15 @@
 //
 // Failures are reported by the result (false, or the empty text) and, where an operation has an
 // `error` output, by one of these texts; on success `error` is left as it was, and it may be null:
-//   "0001|数据库名必须1字节以上"  createDatabase got an empty database name
+//   "0001|数据库名必须1字节以上"  createDatabase got an empty database name, or one that is no
+//                                 single folder name (".", "..", a "/", "\" or zero byte in it)
 //   "库没有打开"                  the object has no base folder (no database created or opened)
 //   "库不存在"                    the object has an empty database name
 //   "表名长度不能低于1字节"       createTable or deleteTable got an empty table name
-//   "表名不能使用特殊符号"        that table name holds a "|"
+//   "表名不能使用特殊符号"        that table name holds a "|"; or a table or field name of any
+//                                 operation is no single name: ".", "..", a name holding "/", "\"
+//                                 or a zero byte (the empty table name has its own texts, the
+//                                 empty field name this one)
 //   "表已存在"                    createTable found the table folder there already
 //   "创建表失败"                  createTable could not create the table folder
 //   "表不存在"                    deleteTable found no table folder; a field operation got an
@@ -152,9 +156,10 @@ class TableStore {
   std::optional<std::filesystem::path> databaseFolder(GbkText* error) const;
   // The checks of createTable and deleteTable.
   std::optional<std::filesystem::path> tableFolder(std::string_view table, GbkText* error) const;
-  // The checks of every field operation.
+  // The checks of every field operation; `field` is checked when the operation has one.
   std::optional<RecordPlace> recordPlace(std::string_view table, std::string_view identifier,
-                                         EmptyIdentifier rule, GbkText* error) const;
+                                         EmptyIdentifier rule, GbkText* error,
+                                         std::optional<std::string_view> field) const;
 
   bool readField(std::string_view table, std::string_view identifier, std::string_view field,
                  EmptyIdentifier rule, std::size_t minimumSize, std::string& bytes,

@@ -24,7 +24,7 @@ std::mutex& additionLock() {
 template <typename T, typename Add>
 bool TableStore::addToField(std::string_view table, std::string_view identifier,
                             std::string_view field, Add add, GbkText* error) {
-  const auto record = recordPlace(table, identifier, EmptyIdentifier::InvalidId, error);
+  const auto record = recordPlace(table, identifier, EmptyIdentifier::InvalidId, error, field);
   if (!record) return false;
   if (!isFolder(record->folder)) createLevelFolders(record->tableFolder, identifier);
   const auto file = record->fieldFile(field);

@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 bool TableStore::readField(std::string_view table, std::string_view identifier,
                            std::string_view field, EmptyIdentifier rule, std::size_t minimumSize,
                            std::string& bytes, GbkText* error) const {
-  const auto record = recordPlace(table, identifier, rule, error);
+  const auto record = recordPlace(table, identifier, rule, error, field);
   if (!record) return false;
   const fs::path file = record->fieldFile(field);
   std::error_code failure;
@@ -31,7 +31,7 @@ bool TableStore::readField(std::string_view table, std::string_view identifier,
 bool TableStore::writeField(std::string_view table, std::string_view identifier,
                             std::string_view field, EmptyIdentifier rule, std::string_view bytes,
                             WritePacing pacing, GbkText* error) {
-  const auto record = recordPlace(table, identifier, rule, error);
+  const auto record = recordPlace(table, identifier, rule, error, field);
   if (!record) return false;
   if (bytes.empty()) return fail(error, "禁止空数据"_gbk);
   if (!isFolder(record->folder)) createLevelFolders(record->tableFolder, identifier);
@@ -62,7 +62,7 @@ bool TableStore::writeNumber(std::string_view table, std::string_view identifier
 
 bool TableStore::deleteField(std::string_view table, std::string_view identifier,
                              std::string_view field, GbkText* error) {
-  const auto record = recordPlace(table, identifier, EmptyIdentifier::Silent, error);
+  const auto record = recordPlace(table, identifier, EmptyIdentifier::Silent, error, field);
   if (!record) return false;
   // A reader that comes between the two steps finds "空" instead of the old value. The
   // replacement is a single attempt: whatever it gives, the file goes next.
@@ -74,7 +74,7 @@ bool TableStore::deleteField(std::string_view table, std::string_view identifier
 
 fs::path TableStore::recordPath(std::string_view table, std::string_view identifier,
                                 GbkText* error) const {
-  const auto record = recordPlace(table, identifier, EmptyIdentifier::Silent, error);
+  const auto record = recordPlace(table, identifier, EmptyIdentifier::Silent, error, std::nullopt);
   return record ? record->folder : fs::path();
 }
 

@@ -10,6 +10,8 @@
 #include <system_error>
 #include <vector>
 
+#include "update/staged_install.h"
+
 namespace verdomo {
 namespace {
 
@@ -20,6 +22,8 @@ constexpr unsigned long kUtf8NameFlag = 1u << 11;
 constexpr unsigned long kEncryptedFlag = 1u << 0;
 // Inside the target folder, so that moving a staged file into place is a rename.
 constexpr const char* kStagingFolder = ".update-staging";
+// Inside the staging folder: the files the update replaces, until it has all been installed.
+constexpr const char* kReplacedFolder = "replaced";
 
 struct UnzipCloser {
   void operator()(void* zip) const { unzClose(zip); }
@@ -124,32 +128,26 @@ GbkText stageAll(void* zip, const fs::path& staging, std::int64_t budget) {
   return {};
 }
 
-// Moves the staged files into place, creating the folders they need; the executable goes last,
-// so that it stands in the folder only when everything else does.
+// Moves the staged files into place all or nothing, creating the folders they need; the
+// executable goes last, so that it stands in the folder only when everything else does. The
+// files they replace wait below the staging folder until then.
 GbkText installStaged(const std::vector<Entry>& entries, const fs::path& staging,
                       const fs::path& folder, const std::string& executable) {
-  std::vector<std::size_t> order;
+  std::vector<fs::path> folders;
+  std::vector<StagedFile> files;
   std::size_t executableIndex = 0;
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    std::error_code error;
     if (entries[i].isFolder) {
-      fs::create_directories(folder / fs::path(entries[i].name), error);
-      if (error) return "无法写入文件"_gbk;
+      folders.push_back(folder / fs::path(entries[i].name));
     } else if (entries[i].name == executable) {
       executableIndex = i;  // the last entry of that name wins, as it would unpacked in order
     } else {
-      order.push_back(i);
+      files.push_back({staging / std::to_string(i), folder / fs::path(entries[i].name)});
     }
   }
-  order.push_back(executableIndex);
-  markExecutable(staging / std::to_string(executableIndex));
-  for (const std::size_t i : order) {
-    const fs::path target = folder / fs::path(entries[i].name);
-    std::error_code error;
-    fs::create_directories(target.parent_path(), error);
-    fs::rename(staging / std::to_string(i), target, error);
-    if (error) return "无法写入文件"_gbk;
-  }
+  files.push_back({staging / std::to_string(executableIndex), folder / fs::path(executable)});
+  markExecutable(files.back().staged);
+  if (!installAllOrNothing(folders, files, staging / kReplacedFolder)) return "无法写入文件"_gbk;
   return {};
 }
 

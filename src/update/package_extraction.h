@@ -24,7 +24,9 @@ bool entryNameIsSafe(std::string_view name);
 // or no file entry named `executableName`, refuses it before anything is written. Every file is
 // then unpacked into a staging folder inside `folder` and its CRC checked; only when every entry
 // checked out are the files moved into place, the executable last and marked executable. A
-// package that cannot be read to the end installs nothing. The package itself is left alone.
+// package that cannot be read to the end installs nothing, and neither does one whose files
+// cannot all be put in place: every file replaced so far is put back. The package itself is
+// left alone.
 ExtractionResult extractPackage(const std::filesystem::path& package,
                                 const std::filesystem::path& folder,
                                 const std::filesystem::path& executableName,

@@ -1,6 +1,6 @@
 # What the end-to-end scripts share; sourced after `client`, `simulator` and `shots` are set
 # and `e2e_name` names the test (for its failure screenshot). Gives a work folder that goes with
-# the script, `fail`, `wait_for` and `start_simulator`.
+# the script, `fail`, `wait_for`, `wait_for_window` and `start_simulator`.
 
 work=$(mktemp -d)
 cleanup() {
@@ -32,6 +32,21 @@ wait_for() {
     sleep 0.1
   done
   "$@"
+}
+
+# Waits up to $2 tenths of a second for a visible window whose title matches the pattern $3 and
+# puts the first one's id into the variable named $1 ("-" for none); without one it fails with
+# "no $4" and the evidence. xdotool's own --sync would wait for ever, and ctest's time-out would
+# end the test without any of it.
+wait_for_window() {
+  local variable=$1 tenths=$2 pattern=$3 what=$4 found=""
+  for _ in $(seq "$tenths"); do
+    found=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1) || true
+    [[ -n "$found" ]] && break
+    sleep 0.1
+  done
+  [[ -n "$found" ]] || fail "no $what within $((tenths / 10)) s"
+  [[ "$variable" == "-" ]] || printf -v "$variable" '%s' "$found"
 }
 
 # Starts the simulator on a port offset of its own, so parallel runs and other servers do not
@@ -72,14 +87,13 @@ start_signed_in_client() {
     --segment-url "https://127.0.0.1:$segment_port" --store-dir "$work/store" \
     >"$work/client.out" 2>&1 &
   client_pid=$!
-  xdotool search --sync --onlyvisible --name '^Verdomo$' >/dev/null || fail "no login window"
+  wait_for_window - 300 '^Verdomo$' "login window"
   sleep 0.5
   xdotool key Return
-  xdotool search --sync --onlyvisible --name '用户端公告' >/dev/null || fail "no notice window"
+  wait_for_window - 300 '用户端公告' "notice window"
   sleep 0.5
   xdotool key Escape
-  main=$(xdotool search --sync --onlyvisible --name '^Verdomo客户端' | head -n 1) ||
-    fail "no main window"
+  wait_for_window main 300 '^Verdomo客户端' "main window"
   wait_for 100 at_least "/xiangmu_ysc/username=demo01&password=demo2026$" 1 ||
     fail "no receive favourites"
   wait_for 100 at_least "/xiangmu_ysc/username=demo01&password=demo2026&l=1$" 1 ||

@@ -23,8 +23,7 @@ balance_part "$work/balance_before.png"
 
 # 充值 opens the recharge window on its manual tab, which asks for the payee at once.
 xdotool mousemove --window "$main" 698 40 click 1
-recharge=$(xdotool search --sync --onlyvisible --name '^支付宝充值$' | head -n 1) ||
-  fail "no recharge window"
+wait_for_window recharge 300 '^支付宝充值$' "recharge window"
 wait_for 100 at_least "/cx/$credentials$" 1 || fail "no payee query"
 sleep 0.5
 import -window "$recharge" "$shots/recharge_manual.png"
@@ -68,8 +67,7 @@ balance_part "$work/balance_after.png"
 xdotool mousemove --window "$main" 605 40 click 1
 sleep 0.5
 xdotool key Down Return
-withdraw=$(xdotool search --sync --onlyvisible --name '^Verdomo提现' | head -n 1) ||
-  fail "no withdrawal window"
+wait_for_window withdraw 300 '^Verdomo提现' "withdrawal window"
 xdotool mousemove --window "$withdraw" 195 20 click 1
 xdotool type "10"
 sleep 0.3

@@ -49,7 +49,7 @@ mkdir -p "$work/elsewhere"
   --segment-url "https://127.0.0.1:$segment_port" --store-dir "$work/store") \
   >"$work/client.out" 2>&1 &
 client_pid=$!
-xdotool search --sync --onlyvisible --name '^Verdomo$' >/dev/null || fail "no login window"
+wait_for_window - 300 '^Verdomo$' "login window"
 sleep 1
 import -window root "$shots/installed.png"
 echo "1 passed, 0 failed"

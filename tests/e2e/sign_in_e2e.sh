@@ -15,7 +15,7 @@ start_simulator
   >"$work/client.out" 2>&1 &
 client_pid=$!
 
-login=$(xdotool search --sync --onlyvisible --name '^Verdomo$' | head -n 1) || fail "no login window"
+wait_for_window login 300 '^Verdomo$' "login window"
 grep -q "/yh.txt" "$work/requests.log" || fail "start-up did not ask the update host"
 grep -q "/sign/username=&password=" "$work/requests.log" || fail "start-up did not ask for the support QQ"
 
@@ -33,7 +33,7 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 grep -q "/sign/username=demo01&password=demo2026" "$work/requests.log" || fail "no sign-in request"
-xdotool search --sync --onlyvisible --name '用户端公告' >/dev/null || fail "no notice window"
+wait_for_window - 300 '用户端公告' "notice window"
 sleep 0.5
 import -window root "$shots/sign_in_notice.png"
 echo "1 passed, 0 failed"

@@ -29,7 +29,7 @@ start_simulator --published-version 1.7 --package "$work/ostrel.zip"
   --update-host "127.0.0.1:$update_port" --store-dir "$work/store") >"$work/client.out" 2>&1 &
 client_pid=$!
 
-xdotool search --sync --onlyvisible --name '用户端更新' >/dev/null || fail "no update window"
+wait_for_window - 300 '用户端更新' "update window"
 import -window root "$shots/update_window.png"
 wait_for 300 bash -c "! kill -0 $client_pid 2>/dev/null" || fail "the old client did not end"
 wait "$client_pid" || fail "the old client ended with status $?"
@@ -56,7 +56,7 @@ echo "old client" >"$run/verdomo.gx"
 "$run/verdomo" --server-host 127.0.0.1 --port-offset "$offset" --update-host "127.0.0.1:1" \
   --store-dir "$work/store" >>"$work/client.out" 2>&1 &
 second_pid=$!
-xdotool search --sync --onlyvisible --name '^Verdomo$' >/dev/null || fail "no login window"
+wait_for_window - 300 '^Verdomo$' "login window"
 [ ! -e "$run/verdomo.gx" ] || fail "the next start did not remove the moved executable"
 import -window root "$shots/update_next_start.png"
 echo "1 passed, 0 failed"

@@ -171,6 +171,22 @@ INSTANTIATE_TEST_SUITE_P(
                                 "更新包含有不安全的路径 ../evil.txt"}),
     caseName<FailureCase>);
 
+// A file that cannot be put in place (a folder of its name is in the way) leaves every file of
+// the earlier install as it was, and the old client comes back under its name.
+TEST_F(UpdateWindowRun, APackageThatCannotAllBeInstalledLeavesTheOldInstall) {
+  writeFile(run() / "readme.txt", "old notes");
+  fs::create_directories(run() / "lib");
+  ASSERT_NO_FATAL_FAILURE(
+      servePackage({{"readme.txt", "new notes"}, {"lib", "a file"}, {kExecutable, "new client"}}));
+  runWindow();
+  EXPECT_EQ(dialogs.texts(),
+            std::vector<QString>{"更新失败：无法写入文件，请稍后重试或前往官网重新下载"});
+  EXPECT_EQ(endings, 0);
+  EXPECT_EQ(treeOf(run()), (std::set<std::string>{"lib", "readme.txt", "verdomo-under-test"}));
+  EXPECT_EQ(readFile(run() / "readme.txt"), "old notes");
+  EXPECT_EQ(readFile(run() / kExecutable), "old client");
+}
+
 // The whole way from start-up: another version is published, but the host has no package.
 using UpdateFromStartUp = LoginFixture;
 

@@ -177,8 +177,16 @@ void ScriptedHttpServer::reply(int socket, const ScriptedReply& answer) {
   for (const auto& [name, value] : answer.headers)
     response += name + ": " + value + "\r\n";
   response += "\r\n";
-  response += answer.body;
-  sendAll(socket, response);
+  if (answer.trickle.count() == 0) {
+    sendAll(socket, response + answer.body);
+    return;
+  }
+  if (!sendAll(socket, response)) return;
+  // Until the client gives up or the server stops.
+  for (std::size_t i = 0; i < answer.body.size() && !stopping_; ++i) {
+    std::this_thread::sleep_for(answer.trickle);
+    if (!sendAll(socket, std::string_view(answer.body).substr(i, 1))) return;
+  }
 }
 
 }  // namespace verdomo::test

@@ -1,7 +1,7 @@
 #pragma once
 // A real HTTP/1.1 server on a loopback ephemeral port whose replies a test scripts. It records
 // every request as it arrived on the wire (request line, headers, which connection carried it)
-// and can misbehave on purpose: stay silent, reset the connection, send garbage.
+// and can misbehave on purpose: stay silent, reset the connection, send garbage, trickle.
 
 #include <atomic>
 #include <chrono>
@@ -35,6 +35,9 @@ struct ScriptedReply {
   bool silent = false;             // answer nothing, keep the connection open
   bool reset = false;              // drop the connection with a TCP reset
   std::chrono::milliseconds delay{0};
+  // Above 0: the head goes out at once, then the body one byte at a time with this pause before
+  // each byte.
+  std::chrono::milliseconds trickle{0};
 
   static ScriptedReply text(std::string body) { return {.body = std::move(body)}; }
   static ScriptedReply redirect(std::string location) {

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <ostream>
+#include <string>
 
 #include "store/store_path.h"
 #include "store/table_store.h"
@@ -97,6 +99,12 @@ INSTANTIATE_TEST_SUITE_P(
                     TableCase{"DeleteEmptyName", false, "", "表名长度不能低于1字节"},
                     TableCase{"CreateWithBar", true, "a|b", "表名不能使用特殊符号"},
                     TableCase{"DeleteWithBar", false, "a|b", "表名不能使用特殊符号"},
+                    TableCase{"CreateDot", true, ".", "表名不能使用特殊符号"},
+                    TableCase{"DeleteDotDot", false, "..", "表名不能使用特殊符号"},
+                    TableCase{"CreateWithSlash", true, "a/b", "表名不能使用特殊符号"},
+                    TableCase{"DeleteWithBackslash", false, "a\\b", "表名不能使用特殊符号"},
+                    TableCase{"CreateWithZeroByte", true, GbkText("a\0b", 3),
+                              "表名不能使用特殊符号"},
                     TableCase{"CreateExisting", true, "t", "表已存在"},
                     TableCase{"DeleteMissing", false, "无"_gbk, "表不存在"}),
     test::caseName<TableCase>);
@@ -107,6 +115,105 @@ TEST_F(StoreTest, ABarByteInsideAChineseCharacterIsNoBar) {
   EXPECT_TRUE(store.createTable(table, &error));
   EXPECT_EQ(error, untouched);
   EXPECT_TRUE(fs::is_directory(folder.path() / "设置" / "貄"));
+}
+
+TEST_F(StoreTest, ABackslashByteInsideAChineseCharacterIsNoSeparator) {
+  const GbkText table = "乗"_gbk;  // 81 5C: the second byte is the code of "\\"
+  ASSERT_EQ(table, "\x81\x5C");
+  EXPECT_TRUE(store.createTable(table, &error));
+  EXPECT_TRUE(store.writeText(table, "A", table, "abc", &error));
+  EXPECT_EQ(error, untouched);
+  EXPECT_EQ(fileBytes(folder.path() / "设置" / "乗" / "65" / "乗.数据"), "abc");
+}
+
+// Every file and folder below `root` with its bytes, to show that nothing was touched.
+std::map<std::string, std::string> everythingBelow(const fs::path& root) {
+  std::map<std::string, std::string> contents;
+  for (const auto& item : fs::recursive_directory_iterator(root)) {
+    contents[fs::relative(item.path(), root).generic_string()] =
+        item.is_directory() ? "<folder>" : fileBytes(item.path());
+  }
+  return contents;
+}
+
+TEST_F(StoreTest, DeletingTheTableDotDotLeavesTheDatabase) {
+  ASSERT_TRUE(store.createTable("u"));
+  ASSERT_TRUE(store.writeText("t", "A", "f", "abc"));
+  const auto before = everythingBelow(folder.path());
+  EXPECT_FALSE(store.deleteTable("..", &error));
+  EXPECT_EQ(gbkToUtf8(error), "表名不能使用特殊符号");
+  EXPECT_EQ(everythingBelow(folder.path()), before);
+}
+
+// Names that are no single name, each able to climb out of its level or reach into another.
+const GbkText kClimbingNames[] = {
+    ".", "..", "../u", "a/b", "/", "..\\u", "a\\b", GbkText("a\0b", 3), GbkText("..\0", 3)};
+
+class ClimbingName : public StoreTest, public testing::WithParamInterface<GbkText> {};
+
+// A table "u" and a record of it lie where the climbing names could reach.
+TEST_P(ClimbingName, IsRefusedAsATableOrFieldNameBeforeAnyFileIsTouched) {
+  const GbkText name = GetParam();
+  ASSERT_TRUE(store.createTable("u"));
+  ASSERT_TRUE(store.writeText("u", "A", "f", "abc"));
+  ASSERT_TRUE(store.writeInt("t", "A", "g", 7));
+  const auto before = everythingBelow(folder.path());
+
+  const auto refused = [&](bool result) {
+    const bool ok = !result && gbkToUtf8(error) == "表名不能使用特殊符号";
+    error = untouched;
+    return ok;
+  };
+  GbkText text;
+  std::int32_t number = 0;
+  for (const GbkText& table : {name, GbkText("t")}) {
+    // The table is checked first; with "t" the field name is the bad one.
+    const GbkText field = table == name ? GbkText("f") : name;
+    SCOPED_TRACE(testing::Message() << "table " << testing::PrintToString(table) << " field "
+                                    << testing::PrintToString(field));
+    EXPECT_TRUE(refused(store.writeText(table, "A", field, "new", &error)));
+    EXPECT_TRUE(refused(store.writeInt(table, "A", field, 1, &error)));
+    EXPECT_TRUE(refused(store.readText(table, "A", field, text, &error)));
+    EXPECT_TRUE(refused(store.readInt(table, "A", field, number, &error)));
+    EXPECT_TRUE(refused(store.addInt(table, "A", field, 1, &error)));
+    EXPECT_TRUE(refused(store.deleteField(table, "A", field, &error)));
+  }
+  EXPECT_TRUE(store.recordPath(name, "A", &error).empty());
+  EXPECT_EQ(gbkToUtf8(error), "表名不能使用特殊符号");
+  EXPECT_TRUE(refused(store.createTable(name, &error)));
+  EXPECT_TRUE(refused(store.deleteTable(name, &error)));
+  EXPECT_EQ(everythingBelow(folder.path()), before);
+}
+
+TEST_P(ClimbingName, IsNoDatabaseName) {
+  // The databases lie one level down, so that a name that climbs stays inside the test's folder.
+  const fs::path inner = folder.path() / "inner";
+  TableStore other{pause};
+  ASSERT_TRUE(other.createDatabase(inner, "设置"_gbk));
+  ASSERT_TRUE(other.createTable("t"));
+  const auto before = everythingBelow(folder.path());
+
+  TableStore fresh{pause};
+  EXPECT_FALSE(fresh.createDatabase(inner, GetParam(), &error));
+  EXPECT_EQ(gbkToUtf8(error), "0001|数据库名必须1字节以上");
+  EXPECT_FALSE(fresh.createTable("u", &error));
+  EXPECT_EQ(gbkToUtf8(error), "库没有打开");
+  EXPECT_FALSE(fresh.openDatabase(inner, GetParam()));
+  EXPECT_FALSE(fresh.createTable("u", &error));
+  EXPECT_FALSE(fresh.deleteDatabase(inner, GetParam()));
+  EXPECT_EQ(everythingBelow(folder.path()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, ClimbingName, testing::ValuesIn(kClimbingNames));
+
+TEST_F(StoreTest, AnEmptyFieldNameIsRefused) {
+  GbkText text;
+  EXPECT_FALSE(store.writeText("t", "A", "", "abc", &error));
+  EXPECT_EQ(gbkToUtf8(error), "表名不能使用特殊符号");
+  EXPECT_FALSE(fs::exists(inTable("65")));
+  error = untouched;
+  EXPECT_FALSE(store.readText("t", "A", "", text, &error));
+  EXPECT_EQ(gbkToUtf8(error), "表名不能使用特殊符号");
 }
 
 TEST_F(StoreTest, DeleteTableRemovesItWithItsRecords) {

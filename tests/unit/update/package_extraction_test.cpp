@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+#include <vector>
+
 #include "platform/native_path.h"
 #include "support/case_name.h"
 #include "support/gbk_test_text.h"
@@ -164,6 +168,60 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"NotAZipAtAll", [](std::string) { return std::string("<html>404</html>"); }},
         DamageCase{"Empty", [](std::string) { return std::string(); }}),
     caseName<DamageCase>);
+
+// Every file below `root` with its bytes, and every folder; links not followed. The package
+// is left out: it is the caller's.
+std::map<std::string, std::string> contentsOf(const fs::path& root) {
+  std::map<std::string, std::string> contents;
+  for (const auto& item : fs::recursive_directory_iterator(root)) {
+    const std::string name = fs::relative(item.path(), root).generic_string();
+    if (name != "package.zip") {
+      contents[name] = item.is_directory() ? "<folder>" : readFile(item.path());
+    }
+  }
+  return contents;
+}
+
+struct BlockedCase {
+  const char* name;
+  std::vector<ZipEntry> entries;  // "lib" cannot be written: a folder of that name is in the way
+};
+
+void PrintTo(const BlockedCase& row, std::ostream* out) {
+  *out << row.name;
+}
+
+class BlockedInstall : public PackageExtraction, public testing::WithParamInterface<BlockedCase> {};
+
+// A file that cannot be put in place part-way leaves the folder exactly as it was: the files
+// already replaced are old again, and the folders the package brought are gone.
+TEST_P(BlockedInstall, PutsEveryOldFileBack) {
+  writeFile(run() / "readme.txt", "old notes");
+  writeFile(run() / "skin.bin", "old skin");
+  fs::create_directories(run() / "lib");
+  writeFile(run() / "lib/plugin.so", "old plugin");
+  ASSERT_NO_FATAL_FAILURE(makeZip(package(), GetParam().entries));
+  const std::map<std::string, std::string> before = contentsOf(run());
+  const ExtractionResult result = extract();
+  EXPECT_FALSE(result.installed);
+  EXPECT_EQ(gbkToUtf8(result.failure), "无法写入文件");
+  EXPECT_EQ(contentsOf(run()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BlockedInstall,
+                         testing::Values(BlockedCase{"SecondEntry",
+                                                     {{"readme.txt", "new notes"},
+                                                      {"lib", "a file where a folder stands"},
+                                                      {"skin.bin", "new skin"},
+                                                      {kExecutable, "new client"}}},
+                                         BlockedCase{"AfterNewFolders",
+                                                     {{"readme.txt", "new notes"},
+                                                      {"data/", ""},
+                                                      {"data/deep/look.bin", "new look"},
+                                                      {"skin.bin", "new skin"},
+                                                      {"lib", "a file where a folder stands"},
+                                                      {kExecutable, "new client"}}}),
+                         caseName<BlockedCase>);
 
 TEST_F(PackageExtraction, AnAbsentPackageIsReported) {
   const ExtractionResult result = extract();
