@@ -90,6 +90,9 @@ class RecordingTakePort final : public NumberTakePort {
     rows.push_back({nextId_++, phone, takeTime, projectId});
   }
   void showMessage(const GbkText& text) override { log_.add("message " + gbkToUtf8(text)); }
+  void showTransportFailure(TransportFailure failure) override {
+    log_.add("no reply " + std::to_string(static_cast<int>(failure)));
+  }
 
  private:
   CallLog& log_;
