@@ -140,9 +140,9 @@ void SendPage::takeNumber() {
   if (const auto projectId = takeableProjectId(comboText(ui_->组合框_发短信_项目列表))) {
     const SessionState& session = context_.session;
     UiRequester requester(context_.pacing);
-    applyTakeReply(
-        requester.getText(takeUrl(session.addresses, session.credentials(), *projectId, filters())),
-        requester.lastFailure());
+    const GbkText reply =
+        requester.getText(takeUrl(session.addresses, session.credentials(), *projectId, filters()));
+    applyTakeReply(reply, requester.lastFailure());
   }
 }
 
@@ -158,9 +158,9 @@ void SendPage::takeSpecifiedNumber() {
     if (!refused && projectId) {
       const SessionState& session = context_.session;
       UiRequester requester(context_.pacing);
-      applyTakeReply(requester.getText(sendTakeSpecificUrl(session.addresses, session.credentials(),
-                                                           *projectId, filters(), phone)),
-                     requester.lastFailure());
+      const GbkText reply = requester.getText(sendTakeSpecificUrl(
+          session.addresses, session.credentials(), *projectId, filters(), phone));
+      applyTakeReply(reply, requester.lastFailure());
     }
   }
   // Said once the window and the button are enabled again.
