@@ -6,10 +6,12 @@
 #include <QToolButton>
 
 #include "docking/docking_page.h"
+#include "docking/public_docking_page.h"
 #include "gui/docking_fixture.h"
 #include "gui/receive_fixture.h"
 #include "gui/send_fixture.h"
 #include "support/platform_outage.h"
+#include "ui/worker_threads.h"
 
 namespace verdomo::test {
 namespace {
@@ -163,6 +165,36 @@ TEST_P(DockingOutage, ARefreshThatGetsNoReplySaysSo) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Outages, DockingOutage,
+                         testing::Values(Outage::ClosedPort, Outage::SilentServer), outageName);
+
+class PublicDockingOutage : public DockingFixture, public testing::WithParamInterface<Outage> {
+ protected:
+  PublicDockingOutage() {
+    page.show();
+    page.startPublicDockingWorker();
+    waitForWorkerThreads(std::chrono::seconds(5));
+    QCoreApplication::processEvents();  // the rows the worker posted
+    session.addresses = outage.addresses();
+    context.pacing = PlatformOutage::pacing();
+  }
+  QTreeWidget* list() const { return control<QTreeWidget>(&page, "超级列表框_公开专属列表"); }
+
+  PlatformOutage outage{GetParam()};
+  PublicDockingPage page{context};
+};
+
+TEST_P(PublicDockingOutage, AJoinSaysSoAndLeavesTheList) {
+  ASSERT_EQ(list()->topLevelItemCount(), 3);
+  selectRow(list(), 1);
+  item(page.joinMenu(), "加入专属(J)")->trigger();
+  EXPECT_EQ(dialogs.texts(), std::vector<QString>{outage.sentence()});
+  EXPECT_EQ(dialogs.shown().back().caption, "信息：");
+  EXPECT_EQ(column(list(), 0), (QStringList{"FIRST12345678", "SECOND1234567", "THIRD12345678"}));
+  EXPECT_EQ(list()->currentItem(), list()->topLevelItem(1));
+  EXPECT_EQ(outage.requestCount(), GetParam() == Outage::SilentServer ? 1u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Outages, PublicDockingOutage,
                          testing::Values(Outage::ClosedPort, Outage::SilentServer), outageName);
 
 // Answers that did arrive are shown as they are, the empty one too.
