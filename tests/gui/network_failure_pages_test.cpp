@@ -194,6 +194,17 @@ TEST_P(PublicDockingOutage, AJoinSaysSoAndLeavesTheList) {
   EXPECT_EQ(outage.requestCount(), GetParam() == Outage::SilentServer ? 1u : 0u);
 }
 
+// The list is loaded because the user asked for it: one that stays empty for want of a reply
+// says so once the window is enabled again.
+TEST_P(PublicDockingOutage, ALoadThatGetsNoReplySaysSo) {
+  item(page.joinMenu(), "刷新(R)")->trigger();
+  ASSERT_TRUE(waitForWorkerThreads(std::chrono::seconds(10)));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(dialogs.texts(), std::vector<QString>{outage.sentence()});
+  EXPECT_EQ(list()->topLevelItemCount(), 0);
+  EXPECT_TRUE(page.window()->isEnabled());
+}
+
 INSTANTIATE_TEST_SUITE_P(Outages, PublicDockingOutage,
                          testing::Values(Outage::ClosedPort, Outage::SilentServer), outageName);
 
