@@ -18,15 +18,23 @@ class PlatformRequester {
  public:
   virtual ~PlatformRequester() = default;
   virtual GbkText getText(std::string_view gbkUrl) = 0;
+  // Why the last request answered the empty text without a reply; None when a reply arrived.
+  // Only a user's action looks at it, to say so; workers go by the text alone.
+  virtual TransportFailure lastFailure() const = 0;
 };
 
 class SessionRequester final : public PlatformRequester {
  public:
-  explicit SessionRequester(HttpSession& session) : session_(session) {}
-  GbkText getText(std::string_view gbkUrl) override { return verdomo::getText(session_, gbkUrl); }
+  explicit SessionRequester(HttpSession& session, int timeoutMs = kPlatformTimeoutMs)
+      : session_(session), timeoutMs_(timeoutMs) {}
+  GbkText getText(std::string_view gbkUrl) override {
+    return verdomo::getText(session_, gbkUrl, timeoutMs_);
+  }
+  TransportFailure lastFailure() const override { return session_.failure(); }
 
  private:
   HttpSession& session_;
+  int timeoutMs_;
 };
 
 }  // namespace verdomo

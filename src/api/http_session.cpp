@@ -3,6 +3,7 @@
 #include <curl/curl.h>
 
 #include <algorithm>
+#include <cerrno>
 
 #include "api/curl_setup.h"
 #include "api/wire_url.h"
@@ -26,6 +27,46 @@ bool hasScheme(std::string_view url) {
   };
   // A URL shorter than "https://" always gets the prefix, as the Windows request object does.
   return url.size() >= 8 && (startsWithLower("https://") || startsWithLower("http://"));
+}
+
+bool connectionRefused(CURL* curl) {
+  long osError = 0;
+  curl_easy_getinfo(curl, CURLINFO_OS_ERRNO, &osError);
+#ifdef _WIN32
+  return osError == 10061;  // WSAECONNREFUSED
+#else
+  return osError == ECONNREFUSED;
+#endif
+}
+
+bool connected(CURL* curl) {
+  curl_off_t connectMicroseconds = 0;
+  curl_easy_getinfo(curl, CURLINFO_CONNECT_TIME_T, &connectMicroseconds);
+  return connectMicroseconds > 0;
+}
+
+// What a failed transfer tells the user: the curl result folded into the few kinds a person
+// can act on.
+TransportFailure failureOf(CURL* curl, CURLcode result, bool bodyOverLimit) {
+  switch (result) {
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_COULDNT_RESOLVE_PROXY:
+      return TransportFailure::HostNotFound;
+    case CURLE_COULDNT_CONNECT:
+      return connectionRefused(curl) ? TransportFailure::Refused : TransportFailure::NoConnection;
+    case CURLE_OPERATION_TIMEDOUT:
+      return connected(curl) ? TransportFailure::ReplyTimedOut : TransportFailure::ConnectTimedOut;
+    case CURLE_WRITE_ERROR:
+      return bodyOverLimit ? TransportFailure::BodyTooLarge : TransportFailure::Other;
+    case CURLE_GOT_NOTHING:
+    case CURLE_RECV_ERROR:
+    case CURLE_SEND_ERROR:
+    case CURLE_PARTIAL_FILE:
+    case CURLE_SSL_CONNECT_ERROR:
+      return TransportFailure::Reset;
+    default:
+      return TransportFailure::Other;
+  }
 }
 
 }  // namespace
@@ -83,6 +124,8 @@ void HttpSession::open(std::string_view method, std::string_view gbkUrl) {
 
 bool HttpSession::send() {
   body_.clear();
+  bodyOverLimit_ = false;
+  failure_ = TransportFailure::Other;
   CURL* curl = curlOf(handle_);
   if (curl == nullptr || url_.empty()) return false;
   try {
@@ -94,7 +137,12 @@ bool HttpSession::send() {
     } else {
       curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, method_.c_str());
     }
-    if (curl_easy_perform(curl) == CURLE_OK) return true;
+    const CURLcode result = curl_easy_perform(curl);
+    if (result == CURLE_OK) {
+      failure_ = TransportFailure::None;
+      return true;
+    }
+    failure_ = failureOf(curl, result, bodyOverLimit_);
   } catch (...) {
     // Out of memory while building the URL: the request counts as failed.
   }
@@ -109,7 +157,10 @@ GbkText HttpSession::responseBodyText() const {
 std::size_t HttpSession::appendBody(char* data, std::size_t size, std::size_t count, void* self) {
   auto* session = static_cast<HttpSession*>(self);
   const std::size_t bytes = size * count;
-  if (session->body_.size() + bytes > session->bodyLimit_) return 0;  // ends the transfer
+  if (session->body_.size() + bytes > session->bodyLimit_) {
+    session->bodyOverLimit_ = true;
+    return 0;  // ends the transfer
+  }
   try {
     session->body_.append(data, bytes);
   } catch (...) {

@@ -1,12 +1,14 @@
 #pragma once
 // The client's HTTP object: one libcurl easy handle, so every request of one handler or worker
 // reuses one kept-alive connection. It sends the default User-Agent, ignores certificate errors,
-// follows redirects, and never throws: a failed request leaves the body empty.
+// follows redirects, and never throws: a failed request leaves the body empty and says why in
+// `failure()`.
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "api/transport_failure.h"
 #include "platform/gbk_codec.h"
 
 namespace verdomo {
@@ -46,6 +48,8 @@ class HttpSession {
   // Carries out the opened request. False when no response arrived (no connection, time-out,
   // reset, too many redirects, a body over the limit); the body is then empty.
   bool send();
+  // Why the last send produced no reply; None after a reply arrived (even an empty one).
+  TransportFailure failure() const { return failure_; }
 
   // The body's bytes as GBK text, cut at the first zero byte.
   GbkText responseBodyText() const;
@@ -64,6 +68,8 @@ class HttpSession {
   GbkText method_ = "GET";
   GbkText url_;
   std::string body_;
+  TransportFailure failure_ = TransportFailure::None;
+  bool bodyOverLimit_ = false;
   int resolveMs_ = 10000;
   int connectMs_ = 15000;
   int sendMs_ = 120000;

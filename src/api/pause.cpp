@@ -1,5 +1,6 @@
 #include "api/pause.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <thread>
@@ -9,6 +10,10 @@ namespace verdomo {
 int Pacing::scaled(int milliseconds) const {
   if (milliseconds <= 0) return 0;
   return static_cast<int>(std::lround(milliseconds * scale));
+}
+
+int Pacing::requestTimeout(int milliseconds) const {
+  return requestTimeoutCapMs > 0 ? std::min(milliseconds, requestTimeoutCapMs) : milliseconds;
 }
 
 SleepingPause::SleepingPause(Pacing pacing, std::stop_token stop)

@@ -20,7 +20,11 @@ class Pause {
 // Scales every pause. Production runs at 1; tests shrink five-second passes to milliseconds.
 struct Pacing {
   double scale = 1.0;
+  // Above 0, no request of a user's action waits longer than this, so that a test's silent
+  // server fails in about a second; production leaves it at 0, the platform's own time-outs.
+  int requestTimeoutCapMs = 0;
   int scaled(int milliseconds) const;
+  int requestTimeout(int milliseconds) const;
 };
 
 // The worker-thread pause: sleeps for the scaled time, or until `stop` is requested.

@@ -15,6 +15,7 @@
 #include "ui/gbk_qt.h"
 #include "ui/picture.h"
 #include "ui/requester.h"
+#include "ui/transport_failure_message.h"
 #include "ui_login_window.h"
 #include "update/update_check.h"
 
@@ -57,11 +58,11 @@ void LoginWindow::signIn() {
     return;
   }
   SessionState& session = context_.session;
-  UiRequester requester;
+  UiRequester requester(context_.pacing);
   const GbkText reply = requester.getText(signInUrl(session.addresses, userName, password));
   const std::vector<GbkText> fields = splitFields(reply, "|");
   if (fields.size() < kSignInFields) {
-    context_.dialogs.inform(this, reply);
+    informReply(context_.dialogs, this, reply, requester.lastFailure());
     return;
   }
   session.userName = userName;
@@ -94,10 +95,11 @@ void LoginWindow::openRegistration() {
 }
 
 void LoginWindow::showRecoveryHint() {
-  context_.dialogs.message(
-      this,
-      QStringLiteral("为保障用户资金安全!请联系客服QQ: ") + fromGbk(context_.session.supportQq),
-      QStringLiteral("安全提示"), MessageIcon::None);
+  const QString hint = supportQqFailure_ == TransportFailure::None
+                           ? QStringLiteral("为保障用户资金安全!请联系客服QQ: ") +
+                                 fromGbk(context_.session.supportQq)
+                           : transportFailureMessage(supportQqFailure_);
+  context_.dialogs.message(this, hint, QStringLiteral("安全提示"), MessageIcon::None);
 }
 
 void LoginWindow::keyPressEvent(QKeyEvent* event) {

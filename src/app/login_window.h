@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <memory>
 
+#include "api/transport_failure.h"
 #include "session/app_context.h"
 
 class QKeyEvent;
@@ -32,6 +33,9 @@ class LoginWindow : public QDialog {
   void signIn();
   void openRegistration();
   void showRecoveryHint();
+  // How start-up's look-up of the support QQ ended: the recovery hint, which shows that number,
+  // says instead that the platform could not be reached.
+  void setSupportQqFailure(TransportFailure failure) { supportQqFailure_ = failure; }
 
  signals:
   // The notice of an accepted sign-in was closed: the main window takes over.
@@ -48,6 +52,7 @@ class LoginWindow : public QDialog {
   std::unique_ptr<Ui::LoginWindow> ui_;
   AppContext& context_;
   QTimer* sweepTimer_;
+  TransportFailure supportQqFailure_ = TransportFailure::None;
 };
 
 }  // namespace verdomo

@@ -8,6 +8,7 @@
 #include "ui/dialogs.h"
 #include "ui/gbk_qt.h"
 #include "ui/requester.h"
+#include "ui/transport_failure_message.h"
 #include "ui_register_window.h"
 
 namespace verdomo {
@@ -41,10 +42,10 @@ void RegisterWindow::submitRegistration() {
     context_.dialogs.inform(this, *problem);
     return;
   }
-  UiRequester requester;
+  UiRequester requester(context_.pacing);
   const GbkText reply = requester.getText(registrationUrl(context_.session.addresses, form));
   if (!registrationSucceeded(reply)) {
-    context_.dialogs.inform(this, reply);
+    informReply(context_.dialogs, this, reply, requester.lastFailure());
     return;
   }
   onRegistered_(form.userName, form.password);

@@ -59,6 +59,7 @@ void prefillLoginBoxes(LoginWindow& window, const LoginPrefill& prefill) {
 void fetchSupportQq(LoginWindow& window, SessionState& session, UiRequester& requester) {
   const GbkText reply = requester.getText(signInUrl(
       session.addresses, toGbk(window.userNameBox()->text()), toGbk(window.passwordBox()->text())));
+  window.setSupportQqFailure(requester.lastFailure());
   const std::vector<GbkText> fields = splitFields(reply, "|");
   if (fields.size() >= kSignInFields) session.supportQq = fields[9];
 }
@@ -67,7 +68,7 @@ void fetchSupportQq(LoginWindow& window, SessionState& session, UiRequester& req
 
 StartUpOutcome startUp(LoginWindow& window, AppContext& context) {
   SessionState& session = context.session;
-  UiRequester requester;
+  UiRequester requester(context.pacing);
   EventLoopPause pause(context.pacing);
   window.sweepTimer()->start(kSweepPeriodMs);
   session.clientVersion = GbkText(kClientVersion);

@@ -17,6 +17,7 @@
 #include "ui/list_columns.h"
 #include "ui/list_rows.h"
 #include "ui/requester.h"
+#include "ui/transport_failure_message.h"
 #include "ui_docking_page.h"
 
 namespace verdomo {
@@ -69,15 +70,21 @@ QMenu* DockingPage::addMenu(
 }
 
 void DockingPage::refreshDockingList() {
-  UiRequester requester;
-  QTreeWidget* list = ui_->超级列表框_专属列表;
-  list->clear();
-  EventLoopPause pause(context_.pacing);
-  BusyProgress busy(window(), ui_->进度条3, pause);
-  const SessionState& session = context_.session;
-  const GbkText reply = requester.getText(
-      requestUrl(session.addresses, session.credentials(), endpoint::kDockingList));
-  showDockingRecords(list, dockingRecords(reply));
+  UiRequester requester(context_.pacing);
+  {
+    QTreeWidget* list = ui_->超级列表框_专属列表;
+    list->clear();
+    EventLoopPause pause(context_.pacing);
+    BusyProgress busy(window(), ui_->进度条3, pause);
+    const SessionState& session = context_.session;
+    const GbkText reply = requester.getText(
+        requestUrl(session.addresses, session.credentials(), endpoint::kDockingList));
+    showDockingRecords(list, dockingRecords(reply));
+  }
+  // Said once the window is enabled again.
+  if (requester.lastFailure() != TransportFailure::None) {
+    informReply(context_.dialogs, this, {}, requester.lastFailure());
+  }
 }
 
 void DockingPage::openJoinPanel() {
@@ -93,11 +100,13 @@ void DockingPage::closeJoinPanel() {
 void DockingPage::joinDocking() {
   const GbkText code = trimSpaces(toGbk(ui_->编辑框_加入对接->text()));
   if (!dockingCodeAccepted(code)) return context_.dialogs.inform(this, "对接码输入错误"_gbk);
-  UiRequester requester;
+  UiRequester requester(context_.pacing);
   const SessionState& session = context_.session;
   const GbkText reply = requester.getText(
       requestUrl(session.addresses, session.credentials(), endpoint::kJoinDocking, {code}));
-  if (!keywordReplySucceeded(reply)) return context_.dialogs.inform(this, reply);
+  if (!keywordReplySucceeded(reply)) {
+    return informReply(context_.dialogs, this, reply, requester.lastFailure());
+  }
   closeJoinPanel();
   refreshDockingList();
 }
@@ -141,11 +150,13 @@ void DockingPage::deleteDocking() {
 // while the request ran, and another docking must not be shown as changed.
 void DockingPage::changeDocking(const Endpoint& endpoint, const GbkText& code,
                                 const std::function<void(QTreeWidgetItem*)>& change) {
-  UiRequester requester;
+  UiRequester requester(context_.pacing);
   const SessionState& session = context_.session;
   const GbkText reply =
       requester.getText(requestUrl(session.addresses, session.credentials(), endpoint, {code}));
-  if (!keywordReplySucceeded(reply)) return context_.dialogs.inform(this, reply);
+  if (!keywordReplySucceeded(reply)) {
+    return informReply(context_.dialogs, this, reply, requester.lastFailure());
+  }
   if (QTreeWidgetItem* row = rowWithCode(code)) change(row);
 }
 

@@ -14,6 +14,7 @@
 #include "ui/list_columns.h"
 #include "ui/list_rows.h"
 #include "ui/requester.h"
+#include "ui/transport_failure_message.h"
 #include "ui_public_docking_page.h"
 
 namespace verdomo {
@@ -60,12 +61,12 @@ void PublicDockingPage::showPublicDockingMenu(const QPoint& globalPosition) {
 void PublicDockingPage::joinPublicDocking() {
   const GbkText code = selectedCode();
   if (code.empty()) return;
-  UiRequester requester;
+  UiRequester requester(context_.pacing);
   const SessionState& session = context_.session;
   // Whatever the platform answers is shown: a success as well as a refusal.
-  context_.dialogs.inform(this,
-                          requester.getText(requestUrl(session.addresses, session.credentials(),
-                                                       endpoint::kJoinDocking, {code})));
+  const GbkText reply = requester.getText(
+      requestUrl(session.addresses, session.credentials(), endpoint::kJoinDocking, {code}));
+  informReply(context_.dialogs, this, reply, requester.lastFailure());
 }
 
 void PublicDockingPage::findPublicDocking() {

@@ -9,6 +9,7 @@
 #include "docking/public_docking_worker.h"
 #include "session/app_context.h"
 #include "ui/thread_dispatch.h"
+#include "ui/transport_failure_message.h"
 #include "ui/window_enabling.h"
 #include "ui/worker_threads.h"
 
@@ -18,9 +19,15 @@ namespace {
 // Every write is queued to the UI thread in order, and reaches only widgets that still live.
 class DispatchedPublicDockingPort final : public PublicDockingPort {
  public:
-  DispatchedPublicDockingPort(QWidget* page, QTreeWidget* list, QProgressBar* bar,
+  DispatchedPublicDockingPort(Dialogs& dialogs, QWidget* page, QTreeWidget* list, QProgressBar* bar,
                               QWidget* focusAfter)
-      : dispatch_(page), window_(page->window()), list_(list), bar_(bar), focusAfter_(focusAfter) {}
+      : dialogs_(dialogs),
+        dispatch_(page),
+        page_(page),
+        window_(page->window()),
+        list_(list),
+        bar_(bar),
+        focusAfter_(focusAfter) {}
 
   void clearList() override {
     dispatch_.post([list = list_] {
@@ -50,9 +57,16 @@ class DispatchedPublicDockingPort final : public PublicDockingPort {
       if (focus) focus->setFocus();
     });
   }
+  void sayUnanswered(TransportFailure failure) override {
+    dispatch_.post([&dialogs = dialogs_, page = page_, failure] {
+      if (page) informReply(dialogs, page, {}, failure);
+    });
+  }
 
  private:
+  Dialogs& dialogs_;
   UiDispatch dispatch_;
+  QPointer<QWidget> page_;
   QPointer<QWidget> window_;
   QPointer<QTreeWidget> list_;
   QPointer<QProgressBar> bar_;
@@ -63,13 +77,14 @@ class DispatchedPublicDockingPort final : public PublicDockingPort {
 
 void startPublicDockingWorker(AppContext& context, QWidget* page, QTreeWidget* list,
                               QProgressBar* bar, QWidget* focusAfter, std::stop_token stop) {
-  auto port = std::make_shared<DispatchedPublicDockingPort>(page, list, bar, focusAfter);
+  auto port =
+      std::make_shared<DispatchedPublicDockingPort>(context.dialogs, page, list, bar, focusAfter);
   startWorkerThread(
       [port, request = DockingRequest{context.session.addresses, context.session.credentials()},
        pacing = context.pacing, stop = std::move(stop)] {
         SleepingPause pause(pacing, stop);
         HttpSession session;
-        SessionRequester requester(session);
+        SessionRequester requester(session, pacing.requestTimeout(kPlatformTimeoutMs));
         PublicDockingWorker(requester, pause, request, *port).run();
       });
 }

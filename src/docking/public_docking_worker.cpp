@@ -25,6 +25,9 @@ void PublicDockingWorker::run() {
       requestUrl(request_.addresses, request_.credentials, endpoint::kPublicDockingList));
   port_.showRecords(dockingRecords(reply));
   port_.endBusy();
+  // The user asked for this list: an empty one that is no answer of the platform is explained.
+  if (const TransportFailure failure = requester_.lastFailure(); failure != TransportFailure::None)
+    port_.sayUnanswered(failure);
 }
 
 }  // namespace verdomo

@@ -23,6 +23,8 @@ class PublicDockingPort {
   virtual void showRecords(const std::vector<DockingRecord>& records) = 0;
   // Hides the bar, enables the main window and gives the focus to the 公开专属 button.
   virtual void endBusy() = 0;
+  // Tells the user, after endBusy, that the list stayed empty because the request got no reply.
+  virtual void sayUnanswered(TransportFailure failure) = 0;
 };
 
 // Whose dockings, and where.

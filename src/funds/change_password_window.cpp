@@ -33,11 +33,10 @@ void ChangePasswordWindow::savePassword() {
   if (const auto problem = passwordChangeProblem(answer, newPassword, confirmation)) {
     return context_.dialogs.inform(this, *problem);
   }
-  GbkText reply;
-  if (!sendSecurityChange(context_, endpoint::kChangePassword,
-                          {removeAllSpaces(answer), removeAllSpaces(confirmation)}, reply)) {
-    return context_.dialogs.inform(this, reply);
-  }
+  const SecurityChangeOutcome outcome =
+      sendSecurityChange(context_, endpoint::kChangePassword,
+                         {removeAllSpaces(answer), removeAllSpaces(confirmation)});
+  if (!outcome.saved) return showSecurityChangeReply(context_, this, outcome);
   ui_->编辑框_修改密码_安全答案->clear();
   ui_->编辑框_修改密码_新密码->clear();
   ui_->编辑框_修改密码_确认码->clear();

@@ -14,6 +14,7 @@
 #include "ui/gbk_qt.h"
 #include "ui/list_columns.h"
 #include "ui/requester.h"
+#include "ui/transport_failure_message.h"
 
 namespace verdomo {
 namespace {
@@ -106,16 +107,24 @@ std::optional<RecordPage> PagedRecordView::load(bool search, const std::optional
     url = page ? requestUrl(session.addresses, session.credentials(), *paths_.plainPage, {*page})
                : requestUrl(session.addresses, session.credentials(), *paths_.plain);
   }
-  UiRequester requester;
-  controls_.list->clear();
-  EventLoopPause pause(context_.pacing);
-  BusyProgress busy(page_->window(), controls_.bar, pause);
-  std::optional<RecordPage> reply = parseRecordPage(requester.getText(url));
-  if (!reply) return std::nullopt;
-  QList<QTreeWidgetItem*> rows;
-  for (const PagedRecord& record : reply->records)  // numbered from 1 on every page
-    rows.append(new QTreeWidgetItem(rowOf(static_cast<int>(rows.size()) + 1, record)));
-  controls_.list->addTopLevelItems(rows);
+  UiRequester requester(context_.pacing);
+  std::optional<RecordPage> reply;
+  {
+    controls_.list->clear();
+    EventLoopPause pause(context_.pacing);
+    BusyProgress busy(page_->window(), controls_.bar, pause);
+    reply = parseRecordPage(requester.getText(url));
+    QList<QTreeWidgetItem*> rows;
+    if (reply) {
+      for (const PagedRecord& record : reply->records)  // numbered from 1 on every page
+        rows.append(new QTreeWidgetItem(rowOf(static_cast<int>(rows.size()) + 1, record)));
+    }
+    controls_.list->addTopLevelItems(rows);
+  }
+  // Said once the window is enabled again.
+  if (requester.lastFailure() != TransportFailure::None) {
+    informReply(context_.dialogs, page_, {}, requester.lastFailure());
+  }
   return reply;
 }
 

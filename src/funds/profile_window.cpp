@@ -43,12 +43,11 @@ void ProfileWindow::saveProfile() {
   if (const auto problem = profileProblem(answer, qq, realName, alipay)) {
     return context_.dialogs.inform(this, *problem);
   }
-  GbkText reply;
-  const bool saved = sendSecurityChange(context_, endpoint::kChangeProfile,
-                                        {removeAllSpaces(answer), removeAllSpaces(qq),
-                                         removeAllSpaces(realName), removeAllSpaces(alipay)},
-                                        reply);
-  if (saved) {
+  const SecurityChangeOutcome outcome =
+      sendSecurityChange(context_, endpoint::kChangeProfile,
+                         {removeAllSpaces(answer), removeAllSpaces(qq), removeAllSpaces(realName),
+                          removeAllSpaces(alipay)});
+  if (outcome.saved) {
     ui_->编辑框_修改个人资_安全答案->clear();
     // The session takes the boxes as they stand, read again.
     SessionState& session = context_.session;
@@ -56,7 +55,7 @@ void ProfileWindow::saveProfile() {
     session.realName = toGbk(ui_->编辑框_修改个人资_真实姓名->text());
     session.alipayAccount = toGbk(ui_->编辑框_修改个人资_支付宝->text());
   }
-  context_.dialogs.inform(this, reply);
+  showSecurityChangeReply(context_, this, outcome);
 }
 
 }  // namespace verdomo

@@ -12,9 +12,9 @@ QrReply qrReplyOf(std::string_view body) {
 }
 
 std::string requestQrPicture(HttpSession& session, const ServiceAddresses& addresses,
-                             const Credentials& credentials, std::string_view typedAmount) {
-  session.setTimeouts(kPlatformTimeoutMs, kPlatformTimeoutMs, kPlatformTimeoutMs,
-                      kPlatformTimeoutMs);
+                             const Credentials& credentials, std::string_view typedAmount,
+                             int timeoutMs) {
+  session.setTimeouts(timeoutMs, timeoutMs, timeoutMs, timeoutMs);
   session.open("GET", requestUrl(addresses, credentials, endpoint::kQrRecharge, {typedAmount}));
   session.send();
   return session.responseBody();

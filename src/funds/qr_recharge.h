@@ -18,8 +18,9 @@ struct QrReply {
 QrReply qrReplyOf(std::string_view body);
 
 // The QR recharge request for the amount as typed, answered by the body's raw bytes (the empty
-// body after a failure).
+// body after a failure, whose kind the session keeps). `timeoutMs` goes to all four time-outs.
 std::string requestQrPicture(HttpSession& session, const ServiceAddresses& addresses,
-                             const Credentials& credentials, std::string_view typedAmount);
+                             const Credentials& credentials, std::string_view typedAmount,
+                             int timeoutMs);
 
 }  // namespace verdomo

@@ -14,6 +14,7 @@
 #include "ui/gbk_qt.h"
 #include "ui/picture.h"
 #include "ui/requester.h"
+#include "ui/transport_failure_message.h"
 #include "ui_recharge_window.h"
 
 namespace verdomo {
@@ -61,12 +62,12 @@ void RechargeWindow::showEvent(QShowEvent* event) {
 }
 
 void RechargeWindow::queryPayee() {
-  UiRequester requester;
+  UiRequester requester(context_.pacing);
   SessionState& session = context_.session;
   const GbkText reply =
       requester.getText(requestUrl(session.addresses, session.credentials(), endpoint::kPayee));
   std::vector<GbkText> fields = splitFields(reply, "|");
-  if (fields.size() < 2) return context_.dialogs.inform(this, reply);
+  if (fields.size() < 2) return informReply(context_.dialogs, this, reply, requester.lastFailure());
   session.payeeName = std::move(fields[0]);
   session.payeeAccount = std::move(fields[1]);
   ui_->透明标签55->setText(fromGbk(payeeLine(session.payeeName, session.payeeAccount)));
@@ -83,11 +84,11 @@ void RechargeWindow::submitTransactionNumber() {
   if (number.size() != kTransactionNumberBytes) {
     return context_.dialogs.inform(this, "支付宝订单交易号长度不符合"_gbk);
   }
-  UiRequester requester;
+  UiRequester requester(context_.pacing);
   const SessionState& session = context_.session;
-  context_.dialogs.inform(this,
-                          requester.getText(requestUrl(session.addresses, session.credentials(),
-                                                       endpoint::kSubmitRecharge, {number})));
+  const GbkText reply = requester.getText(
+      requestUrl(session.addresses, session.credentials(), endpoint::kSubmitRecharge, {number}));
+  informReply(context_.dialogs, this, reply, requester.lastFailure());
 }
 
 void RechargeWindow::requestQrCode() {
@@ -99,8 +100,11 @@ void RechargeWindow::requestQrCode() {
   startQrRechargeWorker(context_, this, amount);
 }
 
-void RechargeWindow::showQrReply(const std::optional<GbkText>& refusal, const QImage& picture) {
-  if (refusal) {
+void RechargeWindow::showQrReply(const std::optional<GbkText>& refusal, const QImage& picture,
+                                 TransportFailure failure) {
+  if (failure != TransportFailure::None) {
+    informReply(context_.dialogs, this, {}, failure);
+  } else if (refusal) {
     context_.dialogs.inform(this, *refusal);  // the picture shown before stays
   } else {
     ui_->图片框2->setPixmap(QPixmap::fromImage(picture));  // none for what is no picture

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "api/transport_failure.h"
 #include "session/app_context.h"
 
 namespace Ui {
@@ -29,7 +30,9 @@ class RechargeWindow : public QDialog {
   // The click on the QR tab's "充值": one QR request at a time, on a thread of its own.
   void requestQrCode();
   // What the QR request brought: a refusal to show, or the picture (null: none).
-  void showQrReply(const std::optional<GbkText>& refusal, const QImage& picture);
+  // A request that got no reply says so and leaves the picture shown before.
+  void showQrReply(const std::optional<GbkText>& refusal, const QImage& picture,
+                   TransportFailure failure = TransportFailure::None);
 
  protected:
   void showEvent(QShowEvent* event) override;

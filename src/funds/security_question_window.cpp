@@ -29,21 +29,19 @@ void SecurityQuestionWindow::saveSecurityQuestion() {
     return context_.dialogs.inform(this, *problem);
   }
   QComboBox* newQuestions = ui_->组合框_修改安全信息_新问题;
-  GbkText reply;
   // The question goes as its item's text, spaces and all.
-  const bool saved =
+  const SecurityChangeOutcome outcome =
       sendSecurityChange(context_, endpoint::kChangeSecurity,
                          {removeAllSpaces(currentAnswer), toGbk(newQuestions->currentText()),
-                          removeAllSpaces(newAnswer)},
-                         reply);
-  if (saved) {
+                          removeAllSpaces(newAnswer)});
+  if (outcome.saved) {
     context_.session.securityQuestion = toGbk(newQuestions->currentText());
     showOnlyQuestion(ui_->组合框_修改安全信息_旧问题, context_.session.securityQuestion);
     ui_->编辑框_修改安全信息_旧答案->clear();
     newQuestions->setCurrentIndex(0);
     ui_->编辑框_修改安全信息_新答案->clear();
   }
-  context_.dialogs.inform(this, reply);
+  showSecurityChangeReply(context_, this, outcome);
 }
 
 }  // namespace verdomo

@@ -6,6 +6,7 @@
 #include "session/app_context.h"
 #include "ui/gbk_qt.h"
 #include "ui/requester.h"
+#include "ui/transport_failure_message.h"
 
 namespace verdomo {
 
@@ -15,12 +16,21 @@ void showOnlyQuestion(QComboBox* questions, std::string_view question) {
   questions->setCurrentIndex(0);
 }
 
-bool sendSecurityChange(AppContext& context, const Endpoint& endpoint,
-                        std::initializer_list<std::string_view> values, GbkText& reply) {
-  UiRequester requester;
+SecurityChangeOutcome sendSecurityChange(AppContext& context, const Endpoint& endpoint,
+                                         std::initializer_list<std::string_view> values) {
+  UiRequester requester(context.pacing);
   const SessionState& session = context.session;
-  reply = requester.getText(requestUrl(session.addresses, session.credentials(), endpoint, values));
-  return keywordReplySucceeded(reply);
+  SecurityChangeOutcome outcome;
+  outcome.reply =
+      requester.getText(requestUrl(session.addresses, session.credentials(), endpoint, values));
+  outcome.failure = requester.lastFailure();
+  outcome.saved = keywordReplySucceeded(outcome.reply);
+  return outcome;
+}
+
+void showSecurityChangeReply(AppContext& context, QWidget* window,
+                             const SecurityChangeOutcome& outcome) {
+  informReply(context.dialogs, window, outcome.reply, outcome.failure);
 }
 
 }  // namespace verdomo

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "api/transport_failure.h"
 #include "platform/gbk_codec.h"
 
 class QComboBox;
@@ -19,8 +20,18 @@ struct Endpoint;
 // Empties `questions` and shows `question` as its only, selected item.
 void showOnlyQuestion(QComboBox* questions, std::string_view question);
 
-// Sends a security change and answers whether its reply holds "成功"; the reply goes to `reply`.
-bool sendSecurityChange(AppContext& context, const Endpoint& endpoint,
-                        std::initializer_list<std::string_view> values, GbkText& reply);
+struct SecurityChangeOutcome {
+  bool saved = false;  // the reply holds "成功"
+  GbkText reply;
+  TransportFailure failure = TransportFailure::None;
+};
+
+// Sends a security change.
+SecurityChangeOutcome sendSecurityChange(AppContext& context, const Endpoint& endpoint,
+                                         std::initializer_list<std::string_view> values);
+
+// Shows what a change's request answered, or that it got no reply.
+void showSecurityChangeReply(AppContext& context, QWidget* window,
+                             const SecurityChangeOutcome& outcome);
 
 }  // namespace verdomo

@@ -8,6 +8,7 @@
 #include "ui/dialogs.h"
 #include "ui/gbk_qt.h"
 #include "ui/requester.h"
+#include "ui/transport_failure_message.h"
 #include "ui_withdraw_window.h"
 
 namespace verdomo {
@@ -34,13 +35,15 @@ void WithdrawWindow::withdraw() {
   if (!amountAtLeastTenYuan(toGbk(ui_->编辑框4->text()))) {
     return context_.dialogs.inform(this, "提现金额最低10元起"_gbk);
   }
-  UiRequester requester;
+  UiRequester requester(context_.pacing);
   const SessionState& session = context_.session;
   // The amount goes as typed, read again.
   const GbkText reply =
       requester.getText(requestUrl(session.addresses, session.credentials(), endpoint::kWithdraw,
                                    {toGbk(ui_->编辑框4->text())}));
-  if (!containsText(reply, "处理中"_gbk)) return context_.dialogs.inform(this, reply);
+  if (!containsText(reply, "处理中"_gbk)) {
+    return informReply(context_.dialogs, this, reply, requester.lastFailure());
+  }
   if (reloadWithdrawalRecords_) reloadWithdrawalRecords_();
   context_.dialogs.inform(this, reply);
   accept();

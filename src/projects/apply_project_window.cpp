@@ -8,6 +8,7 @@
 #include "ui/dialogs.h"
 #include "ui/gbk_qt.h"
 #include "ui/requester.h"
+#include "ui/transport_failure_message.h"
 #include "ui_apply_project_window.h"
 
 namespace verdomo {
@@ -52,7 +53,7 @@ void ApplyProjectWindow::submitReceiveApplication() {
   const GbkText smsTemplate = multiLineText(ui_->编辑框_收码短信模板);
   if (name.empty()) return context_.dialogs.inform(this, "请输入项目名称"_gbk);
   if (smsTemplate.empty()) return context_.dialogs.inform(this, "请输入短信模板"_gbk);
-  UiRequester requester;
+  UiRequester requester(context_.pacing);
   const SessionState& session = context_.session;
   const GbkText reply = requester.getText(
       receiveApplicationUrl(session.addresses, session.credentials(), name, smsTemplate));
@@ -60,7 +61,7 @@ void ApplyProjectWindow::submitReceiveApplication() {
     ui_->编辑框_收码项目名->clear();
     ui_->编辑框_收码短信模板->clear();
   }
-  context_.dialogs.inform(this, reply);
+  informReply(context_.dialogs, this, reply, requester.lastFailure());
 }
 
 void ApplyProjectWindow::submitSendApplication() {
@@ -68,7 +69,7 @@ void ApplyProjectWindow::submitSendApplication() {
   const GbkText numbers = multiLineText(ui_->编辑框_发码发送号码);
   if (name.empty()) return context_.dialogs.inform(this, "请输入项目名称"_gbk);
   if (numbers.empty()) return context_.dialogs.inform(this, "请输入发送号码"_gbk);
-  UiRequester requester;
+  UiRequester requester(context_.pacing);
   const SessionState& session = context_.session;
   const GbkText reply = requester.getText(
       sendApplicationUrl(session.addresses, session.credentials(), name, numbers));
@@ -76,7 +77,7 @@ void ApplyProjectWindow::submitSendApplication() {
     ui_->编辑框_发码项目名称->clear();
     ui_->编辑框_发码发送号码->clear();
   }
-  context_.dialogs.inform(this, reply);
+  informReply(context_.dialogs, this, reply, requester.lastFailure());
 }
 
 }  // namespace verdomo

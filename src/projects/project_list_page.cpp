@@ -15,6 +15,7 @@
 #include "ui/list_columns.h"
 #include "ui/list_rows.h"
 #include "ui/requester.h"
+#include "ui/transport_failure_message.h"
 #include "ui_project_list_page.h"
 
 namespace verdomo {
@@ -71,16 +72,19 @@ void ProjectListPage::searchCatalogue() {
 }
 
 void ProjectListPage::loadCatalogue(const GbkText& searchText) {
-  UiRequester requester;
-  ui_->选择框_已收藏项目列表->setChecked(false);
-  ui_->超级列表框_项目列表_收短信->clear();
-  EventLoopPause pause(context_.pacing);
-  BusyProgress busy(window(), ui_->进度条1, pause);
-  const SessionState& session = context_.session;
-  const GbkText reply =
-      requester.getText(catalogueUrl(session.addresses, session.credentials(), searchText));
-  ui_->进度条1->setValue(ui_->进度条1->maximum());  // full while the list fills
-  showRows(catalogueRows(reply));
+  UiRequester requester(context_.pacing);
+  {
+    ui_->选择框_已收藏项目列表->setChecked(false);
+    ui_->超级列表框_项目列表_收短信->clear();
+    EventLoopPause pause(context_.pacing);
+    BusyProgress busy(window(), ui_->进度条1, pause);
+    const SessionState& session = context_.session;
+    const GbkText reply =
+        requester.getText(catalogueUrl(session.addresses, session.credentials(), searchText));
+    ui_->进度条1->setValue(ui_->进度条1->maximum());  // full while the list fills
+    showRows(catalogueRows(reply));
+  }
+  sayWhenUnanswered(requester);
 }
 
 void ProjectListPage::toggleFavouritesView() {
@@ -92,14 +96,24 @@ void ProjectListPage::toggleFavouritesView() {
 }
 
 void ProjectListPage::showFavouritesInCatalogue() {
-  UiRequester requester;
-  ui_->超级列表框_项目列表_收短信->clear();
-  EventLoopPause pause(context_.pacing);
-  BusyProgress busy(window(), ui_->进度条1, pause);
-  const SessionState& session = context_.session;
-  const GbkText reply = requester.getText(
-      requestUrl(session.addresses, session.credentials(), endpoint::kReceiveFavourites));
-  showRows(favouriteRows(reply));
+  UiRequester requester(context_.pacing);
+  {
+    ui_->超级列表框_项目列表_收短信->clear();
+    EventLoopPause pause(context_.pacing);
+    BusyProgress busy(window(), ui_->进度条1, pause);
+    const SessionState& session = context_.session;
+    const GbkText reply = requester.getText(
+        requestUrl(session.addresses, session.credentials(), endpoint::kReceiveFavourites));
+    showRows(favouriteRows(reply));
+  }
+  sayWhenUnanswered(requester);
+}
+
+// After a load, once the window is enabled again: a list left empty because the request got no
+// reply says so.
+void ProjectListPage::sayWhenUnanswered(const PlatformRequester& requester) {
+  if (requester.lastFailure() == TransportFailure::None) return;
+  informReply(context_.dialogs, this, {}, requester.lastFailure());
 }
 
 // Rows go in at once, so that a catalogue of tens of thousands of projects fills quickly.
@@ -135,31 +149,36 @@ void ProjectListPage::showProjectMenu(const QPoint& globalPosition) {
 void ProjectListPage::addFavourite() {
   const GbkText id = selectedCell(kId);
   GbkText reply;
+  TransportFailure failure = TransportFailure::None;
   if (!id.empty()) {
-    UiRequester requester;
+    UiRequester requester(context_.pacing);
     const SessionState& session = context_.session;
     reply = requester.getText(
         requestUrl(session.addresses, session.credentials(), endpoint::kAddFavourite,
                    {id + "#c-" + selectedCell(kName) + "#c-" + selectedCell(kPrice)}));
+    failure = requester.lastFailure();
   }
   QTreeWidgetItem* row = selectedRow();
   if (row != nullptr && keywordReplySucceeded(reply)) {
     row->setText(kFavourite, QStringLiteral("√"));
   } else {
-    context_.dialogs.inform(this, reply);
+    informReply(context_.dialogs, this, reply, failure);
   }
 }
 
 void ProjectListPage::removeFavourite() {
   const GbkText id = selectedCell(kId);
   if (textToInt(id) <= 999) return;
-  UiRequester requester;
-  EventLoopPause pause(context_.pacing);
-  BusyProgress busy(window(), ui_->进度条1, pause);
-  const SessionState& session = context_.session;
-  const GbkText reply = requester.getText(
-      requestUrl(session.addresses, session.credentials(), endpoint::kRemoveFavourite, {id}));
-  if (keywordReplySucceeded(reply)) delete selectedRow();  // the row selected now
+  UiRequester requester(context_.pacing);
+  {
+    EventLoopPause pause(context_.pacing);
+    BusyProgress busy(window(), ui_->进度条1, pause);
+    const SessionState& session = context_.session;
+    const GbkText reply = requester.getText(
+        requestUrl(session.addresses, session.credentials(), endpoint::kRemoveFavourite, {id}));
+    if (keywordReplySucceeded(reply)) delete selectedRow();  // the row selected now
+  }
+  sayWhenUnanswered(requester);  // a refusal says nothing
 }
 
 }  // namespace verdomo

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "api/api_client.h"
 #include "session/app_context.h"
 
 class QMenu;
@@ -42,6 +43,7 @@ class ProjectListPage : public QWidget {
   void loadCatalogue(const GbkText& searchText);
   void showFavouritesInCatalogue();
   void showRows(const std::vector<ProjectRecord>& rows);
+  void sayWhenUnanswered(const PlatformRequester& requester);
   QTreeWidgetItem* selectedRow() const;
   GbkText selectedCell(int column) const;
 

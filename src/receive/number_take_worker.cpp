@@ -76,16 +76,20 @@ void NumberTakeWorker::run() {
 
 void NumberTakeWorker::takeNumbers(const GbkText& projectId, int quantity) {
   const GbkText url = takeUrl(request_.addresses, request_.credentials, projectId, port_.filters());
+  // Every attempt is still sent; the failure is told once, after the last.
+  TransportFailure failure = TransportFailure::None;
   for (int attempt = 0; attempt < quantity; ++attempt) {
     const TakeReply reply = parseTakeReply(requester_.getText(url));
+    if (requester_.lastFailure() != TransportFailure::None) failure = requester_.lastFailure();
     // A refusal while the list is still empty is shown and ends the run; once numbers are
     // listed, refusals are passed over.
     const bool endsRun = reply.kind == TakeReply::Kind::kRefused && !port_.hasRows();
     applyTakeReply(reply, projectId, clock_, port_, endsRun);
-    if (endsRun) break;
+    if (endsRun) return;
     pause_.pause(kAfterTakeMs);
-    if (pause_.stopRequested()) break;  // the page is gone: take no more numbers
+    if (pause_.stopRequested()) return;  // the page is gone: take no more numbers
   }
+  if (failure != TransportFailure::None && !port_.hasRows()) port_.showTransportFailure(failure);
 }
 
 void takeSpecifiedNumber(PlatformRequester& requester, Pause& pause, const Clock& clock,
@@ -98,6 +102,10 @@ void takeSpecifiedNumber(PlatformRequester& requester, Pause& pause, const Clock
   // Read again: the box may have been edited while the list was being released.
   const GbkText reply = requester.getText(takeSpecificUrl(request.addresses, request.credentials,
                                                           *projectId, port.specificNumberText()));
+  if (requester.lastFailure() != TransportFailure::None) {
+    port.showTransportFailure(requester.lastFailure());
+    return;
+  }
   applyTakeReply(parseTakeReply(reply), *projectId, clock, port, true);
 }
 

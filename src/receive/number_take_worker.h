@@ -44,6 +44,8 @@ class NumberTakePort : public NumberListPort {
                             const GbkText& projectId) = 0;
   // Shows a message and returns when the user has closed it.
   virtual void showMessage(const GbkText& text) = 0;
+  // Says that a take got no reply at all, and returns when the user has closed the message.
+  virtual void showTransportFailure(TransportFailure failure) = 0;
 };
 
 // Who asks, and where.
@@ -60,7 +62,8 @@ void releaseListedNumbers(PlatformRequester& requester, Pause& pause, const Rece
                           const Endpoint& path, NumberListPort& port);
 
 // One click of "获取手机号码", on a thread of its own: checks the quantity, releases the listed
-// numbers, then asks for the quantity, 500 ms apart.
+// numbers, then asks for the quantity, 500 ms apart. A run whose takes got no reply and that
+// leaves the list empty ends by saying so.
 class NumberTakeWorker {
  public:
   NumberTakeWorker(PlatformRequester& requester, Pause& pause, const Clock& clock,
@@ -77,7 +80,7 @@ class NumberTakeWorker {
   NumberTakePort& port_;
 };
 
-// One click of "指定手机号码".
+// One click of "指定手机号码"; a take that got no reply says so.
 void takeSpecifiedNumber(PlatformRequester& requester, Pause& pause, const Clock& clock,
                          const ReceiveRequest& request, NumberTakePort& port);
 

@@ -8,16 +8,10 @@
 #include "session/session_state.h"
 #include "ui/dialogs.h"
 #include "ui/gbk_qt.h"
+#include "ui/transport_failure_message.h"
 #include "ui_receive_page.h"
 
 namespace verdomo {
-namespace {
-
-GbkText comboText(const QComboBox* box) {
-  return toGbk(box->currentText());
-}
-
-}  // namespace
 
 ReceiveControls::ReceiveControls(Ui::ReceivePage& ui, QWidget* page, Dialogs& dialogs,
                                  const SessionState& session)
@@ -85,6 +79,10 @@ void ReceiveControls::appendNumber(const GbkText& phone, const GbkText& takeTime
 
 void ReceiveControls::showMessage(const GbkText& text) {
   dialogs_.inform(page_, text);
+}
+
+void ReceiveControls::showTransportFailure(TransportFailure failure) {
+  informReply(dialogs_, page_, {}, failure);
 }
 
 int ReceiveControls::rowCount() {

@@ -43,6 +43,7 @@ class ReceiveControls final : public NumberTakePort, public SmsPollPort, public 
   void appendNumber(const GbkText& phone, const GbkText& takeTime,
                     const GbkText& projectId) override;
   void showMessage(const GbkText& text) override;
+  void showTransportFailure(TransportFailure failure) override;
 
   // The SMS poll.
   int rowCount() override;

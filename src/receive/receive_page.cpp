@@ -19,6 +19,7 @@
 #include "ui/gbk_qt.h"
 #include "ui/list_columns.h"
 #include "ui/requester.h"
+#include "ui/transport_failure_message.h"
 #include "ui/window_enabling.h"
 #include "ui_receive_page.h"
 
@@ -104,7 +105,7 @@ void ReceivePage::searchReceiveProjects() {
   projects->clear();
   setWindowEnabled(window(), false);
   EventLoopPause(context_.pacing).pause(kReceiveBeforeSearchMs);
-  UiRequester requester;
+  UiRequester requester(context_.pacing);
   const SessionState& session = context_.session;
   const GbkText reply =
       requester.getText(catalogueUrl(session.addresses, session.credentials(), searchText));
@@ -112,6 +113,9 @@ void ReceivePage::searchReceiveProjects() {
     projects->addItem(fromGbk(item));
   projects->setCurrentIndex(0);
   setWindowEnabled(window(), true);
+  if (requester.lastFailure() != TransportFailure::None) {
+    informReply(context_.dialogs, this, {}, requester.lastFailure());
+  }
 }
 
 void ReceivePage::takeNumbers() {
@@ -123,7 +127,7 @@ void ReceivePage::takeNumbers() {
 }
 
 void ReceivePage::takeSpecifiedNumber() {
-  UiRequester requester;
+  UiRequester requester(context_.pacing);
   EventLoopPause pause(context_.pacing);
   verdomo::takeSpecifiedNumber(requester, pause, context_.clock, receiveRequest(context_),
                                *controls_);
@@ -134,11 +138,13 @@ void ReceivePage::reuseNumber() {
   const std::optional<NumberRow> row = controls_->list().selectedRow();
   if (!projectId || !row || row->phone.empty()) return;
   setWindowEnabled(window(), false);
-  UiRequester requester;
+  UiRequester requester(context_.pacing);
   const SessionState& session = context_.session;
   const TakeReply reply = parseTakeReply(requester.getText(
       takeSpecificUrl(session.addresses, session.credentials(), *projectId, row->phone)));
-  if (reply.kind == TakeReply::Kind::kNumber) {
+  if (requester.lastFailure() != TransportFailure::None) {
+    informReply(context_.dialogs, this, {}, requester.lastFailure());
+  } else if (reply.kind == TakeReply::Kind::kNumber) {
     const GbkText takeTime = formatDateTimeText(context_.clock.now());
     controls_->list().update(row->id, row->phone, [&](NumberRow& reused) {
       reused.phone = reply.phone;
@@ -165,7 +171,7 @@ void ReceivePage::releaseList(const Endpoint& path, const char* question) {
     return;
   }
   controls_->setTakeButtonsEnabled(false);
-  UiRequester requester;
+  UiRequester requester(context_.pacing);
   EventLoopPause pause(context_.pacing);
   releaseListedNumbers(requester, pause, receiveRequest(context_), path, *controls_);
   controls_->setTakeButtonsEnabled(true);
@@ -186,10 +192,14 @@ void ReceivePage::releaseSelected(const Endpoint& path, const char* question) {
   }
   const std::optional<NumberRow> row = controls_->list().selectedRow();
   if (!row) return;
-  UiRequester requester;
+  UiRequester requester(context_.pacing);
   const SessionState& session = context_.session;
   requester.getText(
       requestUrl(session.addresses, session.credentials(), path, {row->projectId, row->phone}));
+  // A request that got no reply gave nothing back: the row stays, so the user can try again.
+  if (requester.lastFailure() != TransportFailure::None) {
+    return informReply(context_.dialogs, this, {}, requester.lastFailure());
+  }
   controls_->list().deleteRow(row->id);  // whatever the platform answered
 }
 

@@ -65,6 +65,12 @@ class DispatchedReceivePort final : public NumberTakePort,
       return true;
     });
   }
+  void showTransportFailure(TransportFailure failure) override {
+    read<bool>([failure](ReceiveControls& c) {
+      c.showTransportFailure(failure);
+      return true;
+    });
+  }
   int rowCount() override {
     return read<int>([](ReceiveControls& c) { return c.rowCount(); });
   }
@@ -128,10 +134,10 @@ void startNumberTakeWorker(AppContext& context, QWidget* page, ReceiveControls& 
                            std::stop_token stop, std::function<void()> finished) {
   startWorker(context, page, controls, std::move(stop),
               [request = receiveRequest(context), clock = PageClock(page, context.clock),
-               finished = std::move(finished)](DispatchedReceivePort& port, Pause& pause,
-                                               const std::stop_token&) {
+               pacing = context.pacing, finished = std::move(finished)](
+                  DispatchedReceivePort& port, Pause& pause, const std::stop_token&) {
                 HttpSession session;
-                SessionRequester requester(session);
+                SessionRequester requester(session, pacing.requestTimeout(kPlatformTimeoutMs));
                 NumberTakeWorker(requester, pause, clock, request, port).run();
                 port.onPage(finished);
               });

@@ -17,6 +17,7 @@
 #include "ui/event_loop_pause.h"
 #include "ui/gbk_qt.h"
 #include "ui/requester.h"
+#include "ui/transport_failure_message.h"
 #include "ui/window_enabling.h"
 #include "ui_send_page.h"
 
@@ -28,10 +29,6 @@ using namespace verdomo::literals;
 constexpr int kSendBeforeSearchMs = 100;
 constexpr int kBeforeRequestMs = 300;  // before a take, a specific take and a send
 constexpr int kSendTimeoutMs = 5000;
-
-GbkText comboText(const QComboBox* box) {
-  return toGbk(box->currentText());
-}
 
 // The province of a taken number from the segment service, without freezing the window.
 GbkText lookUpProvinceOffUiThread(const GbkText& segmentBase, const GbkText& phone) {
@@ -85,7 +82,7 @@ void SendPage::searchSendProjects() {
   projects->clear();
   setWindowEnabled(window(), false);
   EventLoopPause(context_.pacing).pause(kSendBeforeSearchMs);
-  UiRequester requester;
+  UiRequester requester(context_.pacing);
   const SendProjects found = sendSearchProjects(
       requester.getText(catalogueUrl(session.addresses, session.credentials(), searchText)));
   session.sendProjectLines = found.projectLines;
@@ -102,6 +99,9 @@ void SendPage::searchSendProjects() {
   numbers->setCurrentIndex(0);
   projects->setCurrentIndex(0);
   setWindowEnabled(window(), true);
+  if (requester.lastFailure() != TransportFailure::None) {
+    informReply(context_.dialogs, this, {}, requester.lastFailure());
+  }
 }
 
 void SendPage::fillSenderNumbers() {
@@ -139,9 +139,10 @@ void SendPage::takeNumber() {
   EventLoopPause(context_.pacing).pause(kBeforeRequestMs);
   if (const auto projectId = takeableProjectId(comboText(ui_->组合框_发短信_项目列表))) {
     const SessionState& session = context_.session;
-    UiRequester requester;
-    applyTakeReply(requester.getText(
-        takeUrl(session.addresses, session.credentials(), *projectId, filters())));
+    UiRequester requester(context_.pacing);
+    const GbkText reply =
+        requester.getText(takeUrl(session.addresses, session.credentials(), *projectId, filters()));
+    applyTakeReply(reply, requester.lastFailure());
   }
 }
 
@@ -156,16 +157,18 @@ void SendPage::takeSpecifiedNumber() {
     const auto projectId = takeableProjectId(comboText(ui_->组合框_发短信_项目列表));
     if (!refused && projectId) {
       const SessionState& session = context_.session;
-      UiRequester requester;
-      applyTakeReply(requester.getText(sendTakeSpecificUrl(session.addresses, session.credentials(),
-                                                           *projectId, filters(), phone)));
+      UiRequester requester(context_.pacing);
+      const GbkText reply = requester.getText(sendTakeSpecificUrl(
+          session.addresses, session.credentials(), *projectId, filters(), phone));
+      applyTakeReply(reply, requester.lastFailure());
     }
   }
   // Said once the window and the button are enabled again.
   if (refused) context_.dialogs.inform(this, "指定手机号码错误"_gbk);
 }
 
-void SendPage::applyTakeReply(const GbkText& reply) {
+void SendPage::applyTakeReply(const GbkText& reply, TransportFailure failure) {
+  if (failure != TransportFailure::None) return informReply(context_.dialogs, this, {}, failure);
   const SendTakeReply take = parseSendTakeReply(reply);
   if (take.kind == SendTakeReply::Kind::kRefused) return context_.dialogs.inform(this, reply);
   if (take.kind != SendTakeReply::Kind::kNumber) return;
@@ -188,11 +191,11 @@ void SendPage::sendSms() {
   const WindowBusy busy(window(), ui_->按钮_发短信_提交发短信内容);  // until the reply is read
   EventLoopPause(context_.pacing).pause(kBeforeRequestMs);
   const SessionState& session = context_.session;
-  UiRequester requester(kSendTimeoutMs);
+  UiRequester requester(context_.pacing, kSendTimeoutMs);
   // The number and the content go as the fields hold them, spaces included.
   const GbkText reply = requester.getText(sendSmsUrl(session.addresses, session.credentials(),
                                                      *projectId, serviceNumber, phone, content));
-  context_.dialogs.inform(this, reply);
+  informReply(context_.dialogs, this, reply, requester.lastFailure());
 }
 
 void SendPage::releaseNumber() {
@@ -212,10 +215,12 @@ void SendPage::giveNumberBack(const Endpoint& path, const char* question) {
     return;
   }
   const SessionState& session = context_.session;
-  UiRequester requester;
+  UiRequester requester(context_.pacing);
   const GbkText reply = requester.getText(
       requestUrl(session.addresses, session.credentials(), path, {*projectId, phone}));
-  if (!keywordReplySucceeded(reply)) return context_.dialogs.inform(this, reply);
+  if (!keywordReplySucceeded(reply)) {
+    return informReply(context_.dialogs, this, reply, requester.lastFailure());
+  }
   controls_->startNewTake();
   ui_->编辑框_发短信_获取号码->clear();
   ui_->编辑框_发短信_指定->clear();

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "api/transport_failure.h"
 #include "session/app_context.h"
 #include "ui/worker_stop.h"
 
@@ -46,7 +47,7 @@ class SendPage : public QWidget {
   // Empties what a take replaces, all but the number, and starts a new take identity.
   void clearTakeResults();
   // Puts a take's reply into the fields: the number, its province and its take time.
-  void applyTakeReply(const GbkText& reply);
+  void applyTakeReply(const GbkText& reply, TransportFailure failure);
   void giveNumberBack(const Endpoint& path, const char* question);
 
   std::unique_ptr<Ui::SendPage> ui_;

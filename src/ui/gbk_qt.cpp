@@ -1,5 +1,6 @@
 #include "ui/gbk_qt.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 
 #include "api/gbk_text.h"
@@ -18,6 +19,10 @@ GbkText takeSpacesOut(QLineEdit* box) {
   GbkText text = replaceAllText(toGbk(box->text()), " ", "");
   box->setText(fromGbk(text));
   return text;
+}
+
+GbkText comboText(const QComboBox* box) {
+  return toGbk(box->currentText());
 }
 
 }  // namespace verdomo

@@ -7,6 +7,7 @@
 
 #include "platform/gbk_codec.h"
 
+class QComboBox;
 class QLineEdit;
 
 namespace verdomo {
@@ -16,5 +17,8 @@ GbkText toGbk(const QString& text);
 
 // Takes the ASCII spaces out of a box and writes the result back.
 GbkText takeSpacesOut(QLineEdit* box);
+
+// The text of a combo box's current item.
+GbkText comboText(const QComboBox* box);
 
 }  // namespace verdomo

@@ -9,6 +9,7 @@
 
 #include "api/api_client.h"
 #include "api/http_session.h"
+#include "api/pause.h"
 
 namespace verdomo {
 
@@ -18,9 +19,11 @@ GbkText waitOffUiThread(const std::function<GbkText()>& work);
 
 class UiRequester final : public PlatformRequester {
  public:
-  explicit UiRequester(int timeoutMs = kPlatformTimeoutMs) : timeoutMs_(timeoutMs) {}
+  explicit UiRequester(const Pacing& pacing, int timeoutMs = kPlatformTimeoutMs)
+      : timeoutMs_(pacing.requestTimeout(timeoutMs)) {}
   // One HttpSession for all requests of the handler, so they share a kept-alive connection.
   GbkText getText(std::string_view gbkUrl) override;
+  TransportFailure lastFailure() const override { return session_.failure(); }
 
  private:
   HttpSession session_;

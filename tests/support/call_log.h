@@ -37,6 +37,7 @@ class LoggingRequester final : public PlatformRequester {
     log_.add("get " + gbkToUtf8(pathOf(gbkUrl)));
     return requester_.getText(gbkUrl);
   }
+  TransportFailure lastFailure() const override { return requester_.lastFailure(); }
 
  private:
   static std::string_view pathOf(std::string_view url) {

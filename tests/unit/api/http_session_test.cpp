@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 
 #include "api/api_client.h"
@@ -69,6 +70,7 @@ TEST(HttpSession, ASilentServerEndsTheRequestAfterAboutTheReceiveTimeout) {
   EXPECT_GE(elapsed, 0.9);
   EXPECT_LT(elapsed, 10.0);  // well before the 16 s ceiling of all four added up
   EXPECT_EQ(session.responseBodyText(), "");
+  EXPECT_EQ(session.failure(), TransportFailure::ReplyTimedOut);
 }
 
 TEST(HttpSession, TheBodyTextEndsAtTheFirstZeroByteAndTheStatusIsNotLookedAt) {
@@ -80,43 +82,64 @@ TEST(HttpSession, TheBodyTextEndsAtTheFirstZeroByteAndTheStatusIsNotLookedAt) {
   EXPECT_TRUE(session.send());
   EXPECT_EQ(session.responseBodyText(), "0|\xD3\xC3");
   EXPECT_EQ(session.responseBody(), std::string("0|\xD3\xC3\0tail", 8));
+  EXPECT_EQ(session.failure(), TransportFailure::None);
+}
+
+// Whatever the status, a reply that arrived is no transport failure, even without a body.
+TEST(HttpSession, AnAnswerWithoutBodyIsNoFailure) {
+  for (const int status : {200, 404, 500}) {
+    ScriptedHttpServer server(
+        [status](const ScriptedRequest&) { return ScriptedReply{.status = status}; });
+    HttpSession session;
+    EXPECT_EQ(getText(session, server.baseUrl() + "/sign/"), "") << status;
+    EXPECT_EQ(session.failure(), TransportFailure::None) << status;
+  }
 }
 
 struct FaultCase {
   const char* name;
   ScriptedHttpServer::Script script;
+  TransportFailure failure;
   std::size_t bodyLimit = HttpSession::kDefaultBodyLimit;
 };
 
 class HttpSessionFaults : public testing::TestWithParam<FaultCase> {};
 
-TEST_P(HttpSessionFaults, GiveTheEmptyBodyQuickly) {
+TEST_P(HttpSessionFaults, GiveTheEmptyBodyQuicklyAndSayWhy) {
   ScriptedHttpServer server(GetParam().script);
   HttpSession session(GetParam().bodyLimit);
   const auto start = Clock::now();
   EXPECT_EQ(getText(session, server.baseUrl() + "/yh_qm/"), "");
   EXPECT_LT(secondsSince(start), 5.0);
+  EXPECT_EQ(session.failure(), GetParam().failure);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, HttpSessionFaults,
     testing::Values(
-        FaultCase{"Reset", [](const ScriptedRequest&) { return ScriptedReply{.reset = true}; }},
+        FaultCase{"Reset", [](const ScriptedRequest&) { return ScriptedReply{.reset = true}; },
+                  TransportFailure::Reset},
+        FaultCase{"ClosedWithoutReply",
+                  [](const ScriptedRequest&) { return ScriptedReply{.raw = ""}; },
+                  TransportFailure::Reset},
         FaultCase{"Garbage",
                   [](const ScriptedRequest&) {
                     return ScriptedReply{.raw = std::string("\x01\x02garbage\r\n\r\n")};
-                  }},
+                  },
+                  TransportFailure::Other},
         FaultCase{"TruncatedBody",
                   [](const ScriptedRequest&) {
                     return ScriptedReply{.raw =
                                              "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nshort"};
-                  }},
+                  },
+                  TransportFailure::Reset},
         FaultCase{"RedirectLoop",
-                  [](const ScriptedRequest&) { return ScriptedReply::redirect("/again"); }},
+                  [](const ScriptedRequest&) { return ScriptedReply::redirect("/again"); },
+                  TransportFailure::Other},
         FaultCase{
             "BodyOverTheLimit",
             [](const ScriptedRequest&) { return ScriptedReply::text(std::string(2 << 20, 'x')); },
-            1 << 20}),
+            TransportFailure::BodyTooLarge, 1 << 20}),
     test::caseName<FaultCase>);
 
 TEST(HttpSession, FollowsRedirects) {
@@ -138,6 +161,29 @@ TEST(HttpSession, AClosedPortGivesTheEmptyBodyAtOnce) {
   const auto start = Clock::now();
   EXPECT_EQ(getText(session, "http://127.0.0.1:" + std::to_string(closedPort) + "/sign/"), "");
   EXPECT_LT(secondsSince(start), 10.0);  // refused, not waiting out the 15 s connect time-out
+  EXPECT_EQ(session.failure(), TransportFailure::Refused);
+}
+
+TEST(HttpSession, AFailureIsForgottenOnceAReplyArrivesAgain) {
+  std::atomic<bool> broken{true};
+  ScriptedHttpServer server([&broken](const ScriptedRequest&) {
+    return broken ? ScriptedReply{.reset = true} : ScriptedReply::text("1");
+  });
+  HttpSession session;
+  EXPECT_EQ(getText(session, server.baseUrl() + "/a"), "");
+  EXPECT_EQ(session.failure(), TransportFailure::Reset);
+  broken = false;
+  EXPECT_EQ(getText(session, server.baseUrl() + "/b"), "1");
+  EXPECT_EQ(session.failure(), TransportFailure::None);
+}
+
+// A label of 64 letters is longer than any DNS name may have, so the resolver refuses it without
+// asking a name server: the test gives the same answer at once with or without a network.
+TEST(HttpSession, AHostNameThatDoesNotResolveIsTold) {
+  HttpSession session;
+  const std::string unresolvable = std::string(64, 'a') + ".invalid";
+  EXPECT_EQ(getText(session, "http://" + unresolvable + "/sign/", 2000), "");
+  EXPECT_EQ(session.failure(), TransportFailure::HostNotFound);
 }
 
 TEST(HttpSession, AHostThatNeverAnswersTheConnectEndsAfterAboutTheConnectTimeout) {
@@ -150,6 +196,7 @@ TEST(HttpSession, AHostThatNeverAnswersTheConnectEndsAfterAboutTheConnectTimeout
   const double elapsed = secondsSince(start);
   EXPECT_GE(elapsed, 0.9);
   EXPECT_LT(elapsed, 8.0);  // well before the 12 s ceiling of all four added up
+  EXPECT_EQ(session.failure(), TransportFailure::ConnectTimedOut);
 }
 
 TEST(HttpSession, IgnoresCertificateErrorsOverHttps) {

@@ -24,6 +24,9 @@ class RecordingPublicPort final : public PublicDockingPort {
     log_.add(call);
   }
   void endBusy() override { log_.add("done"); }
+  void sayUnanswered(TransportFailure failure) override {
+    log_.add(failure == TransportFailure::Refused ? "unanswered: refused" : "unanswered");
+  }
 
  private:
   CallLog& log_;
@@ -46,6 +49,31 @@ TEST(PublicDockingWorker, ClearsRunsTheBarAsksThenShowsTheRecordsWhole) {
                               "bar 60", "pause 100", "bar 80", "pause 100", "bar 100", "pause 100",
                               "get /yh_zs_gk_lb/username=demo01&password=pw",
                               "show CODE1234567890/某服务/正常 ABCDEFGHJKLMN/云途/正常", "done"}));
+}
+
+// A list that stays empty for want of a reply is explained once the window is usable again; an
+// empty answer of the platform is not.
+TEST(PublicDockingWorker, ARequestThatGotNoReplyIsSaidAfterTheBusyEnds) {
+  int closedPort = 0;
+  {
+    ScriptedHttpServer gone([](const ScriptedRequest&) { return ScriptedReply{}; });
+    closedPort = gone.port();
+  }
+  ScriptedHttpServer empty([](const ScriptedRequest&) { return ScriptedReply::text(""); });
+  for (const int port : {closedPort, empty.port()}) {
+    DockingRequest request{buildServiceAddresses("127.0.0.1", port - 85), {"demo01", "pw"}};
+    CallLog log;
+    LoggingPause pause(log);
+    LoggingRequester requester(log);
+    RecordingPublicPort recorder(log);
+    PublicDockingWorker(requester, pause, request, recorder).run();
+    const Texts tail(log.calls.end() - 2, log.calls.end());
+    if (port == closedPort) {
+      EXPECT_EQ(tail, (Texts{"done", "unanswered: refused"}));
+    } else {
+      EXPECT_EQ(tail, (Texts{"show", "done"}));
+    }
+  }
 }
 
 }  // namespace

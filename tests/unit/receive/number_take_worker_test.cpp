@@ -29,6 +29,13 @@ struct TakenRow {
   GbkText projectId;
 };
 
+std::string noReplyLine(TransportFailure failure) {
+  return "no reply " + std::to_string(static_cast<int>(failure));
+}
+
+// A take reply that drops the connection instead of answering.
+constexpr const char* kReset = "<reset>";
+
 // The take page: its inputs are set by the test, its list is a vector, and every change it is
 // asked for is logged.
 class RecordingTakePort final : public NumberTakePort {
@@ -90,6 +97,7 @@ class RecordingTakePort final : public NumberTakePort {
     rows.push_back({nextId_++, phone, takeTime, projectId});
   }
   void showMessage(const GbkText& text) override { log_.add("message " + gbkToUtf8(text)); }
+  void showTransportFailure(TransportFailure failure) override { log_.add(noReplyLine(failure)); }
 
  private:
   CallLog& log_;
@@ -134,7 +142,8 @@ class NumberTakeTest : public testing::Test {
     return texts;
   }
 
-  // The replies to the take attempts in arrival order (UTF-8); later attempts get the empty text.
+  // The replies to the take attempts in arrival order (UTF-8), kReset for none at all; later
+  // attempts get the empty text.
   Texts takeReplies;
   std::atomic<std::size_t> attempts{0};
   // The clock moves on this many seconds with every take the platform answers.
@@ -143,7 +152,10 @@ class NumberTakeTest : public testing::Test {
   ScriptedHttpServer takeServer{[this](const ScriptedRequest&) {
     const std::size_t attempt = attempts++;
     clock.advanceSeconds(secondsPerTake);
-    return ScriptedReply::text(attempt < takeReplies.size() ? utf8ToGbk(takeReplies[attempt]) : "");
+    const std::string reply = attempt < takeReplies.size() ? takeReplies[attempt] : "";
+    if (reply == kReset) return ScriptedReply{.reset = true};
+    // Without keep-alive, so that a reset is never taken for a stale connection and retried.
+    return ScriptedReply{.body = utf8ToGbk(reply), .headers = {{"Connection", "close"}}};
   }};
   ScriptedHttpServer releaseServer{[](const ScriptedRequest&) { return ScriptedReply::text("1"); }};
   ReceiveRequest request;
@@ -244,6 +256,40 @@ TEST_F(NumberTakeTest, ARefusalWhileTheListIsEmptyIsShownAndEndsTheRun) {
   }
 }
 
+// Every attempt is still sent; a run that got no reply and lists nothing says so once, at its
+// end. A number or a refusal is the platform's answer and says nothing more.
+TEST_F(NumberTakeTest, TakesWithoutReplyAreToldOnceWhenTheListStaysEmpty) {
+  struct Case {
+    Texts replies;
+    std::size_t requests;
+    std::size_t rows;
+    bool told;
+  };
+  const Case cases[] = {
+      {{kReset, kReset, kReset}, 3, 0, true},   {{kReset, ""}, 3, 0, true},
+      {{kReset, "1|13800138000"}, 3, 1, false}, {{"1|13800138000", kReset}, 3, 1, false},
+      {{kReset, "0|已取10|个"}, 2, 0, false},
+  };
+  for (const Case& c : cases) {
+    log.calls.clear();
+    attempts = 0;
+    takeReplies = c.replies;
+    port.rows.clear();
+    port.quantity = "3";
+    const std::size_t before = takeServer.requests().size();
+    NumberTakeWorker(requester, pause, clock, request, port).run();
+    const std::string what = testing::PrintToString(c.replies);
+    EXPECT_EQ(takeServer.requests().size() - before, c.requests) << what;
+    EXPECT_EQ(port.rows.size(), c.rows) << what;
+    const std::string told = noReplyLine(TransportFailure::Reset);
+    EXPECT_EQ(std::count(log.calls.begin(), log.calls.end(), told), c.told ? 1 : 0) << what;
+    if (c.told) {
+      EXPECT_EQ(log.calls[log.calls.size() - 2], told) << what;
+    }
+    EXPECT_EQ(log.calls.back(), "buttons on") << what;
+  }
+}
+
 TEST_F(NumberTakeTest, WithoutATakeableProjectOnlyTheButtonsBlink) {
   listTwoEarlierNumbers();
   port.quantity = "2";
@@ -302,7 +348,8 @@ TEST_F(NumberTakeTest, ASpecificTakeShowsEveryRefusalAndIgnoresEmptyAnswers) {
   const Case cases[] = {{"0|该号码已被占用", "message 该号码已被占用"},
                         {"0|余额10|元", "message 余额1元"},
                         {"", ""},
-                        {"1", ""}};
+                        {"1", ""},
+                        {kReset, noReplyLine(TransportFailure::Reset)}};
   for (const Case& c : cases) {
     log.calls.clear();
     attempts = 0;
