@@ -158,6 +158,11 @@ bool entryNameIsSafe(std::string_view name) {
   if (name.find('\\') != std::string_view::npos || name.find(':') != std::string_view::npos) {
     return false;
   }
+  // The file system reads a name only up to a zero byte, so "a/\0" would stand for the folder
+  // "a"; no system takes control characters in a file name anyway.
+  if (std::any_of(name.begin(), name.end(), [](char c) { return c >= 0 && c < 0x20; })) {
+    return false;
+  }
   std::size_t start = 0;
   while (start <= name.size()) {
     const std::size_t end = std::min(name.find('/', start), name.size());

@@ -16,8 +16,8 @@ struct ExtractionResult {
 };
 
 // Whether a ZIP entry name (as UTF-8, "/" between folders) stays inside the folder it is
-// unpacked into: not empty, not absolute, no drive letter or other colon, no backslash, no ".."
-// segment.
+// unpacked into: not empty, not absolute, no drive letter or other colon, no backslash, no zero
+// byte or other control character, no ".." segment.
 bool entryNameIsSafe(std::string_view name);
 
 // Unpacks `package` into `folder`. The whole package is checked first: one unsafe entry name,

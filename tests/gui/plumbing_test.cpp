@@ -79,7 +79,7 @@ TEST(UiRequester, KeepsTheEventLoopTurningWhileItWaits) {
   QTimer ticker;
   QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
   ticker.start(20);
-  UiRequester requester;
+  UiRequester requester{Pacing{}};
   EXPECT_EQ(requester.getText(server.baseUrl() + "/yh_qm/"), "1|slow");
   EXPECT_GE(ticks, 5);  // the timer kept firing during the request
   EXPECT_EQ(requester.getText(server.baseUrl() + "/yh_qm/"), "1|slow");

@@ -101,9 +101,13 @@ TEST(EntryNames, AllowDotsThatClimbNowhere) {
   for (const char* name : {"a..b", "..hidden", "...", "a/./b", "dir/file..", "目录/文件"}) {
     EXPECT_TRUE(entryNameIsSafe(name)) << name;
   }
-  for (const char* name : {"", "..", "/x", "a/../b", "a\\b", "x:y"}) {
+  for (const char* name : {"", "..", "/x", "a/../b", "a\\b", "x:y", "a\tb", "line\nbreak"}) {
     EXPECT_FALSE(entryNameIsSafe(name)) << name;
   }
+  // A zero byte would cut the name short where the file system reads it: "dUT/\0" is the
+  // folder "dUT" taken for a file.
+  EXPECT_FALSE(entryNameIsSafe(std::string_view("dUT/\0", 5)));
+  EXPECT_FALSE(entryNameIsSafe(std::string_view("verdomo\0x", 9)));
 }
 
 TEST_F(PackageExtraction, ALinkInTheFolderDoesNotCarryAnEntryOutside) {
