@@ -113,6 +113,7 @@ Simulator::Simulator(SimulatorOptions options) {
   Running& r = *running_;
   r.platform.setSmsDelay(options.smsDelay);
   r.faults.set(options.faults);
+  r.faults.setRandom(options.randomFaults);
 
   const int updateSocket = listenOnLoopback(options.updatePort);
   if (updateSocket < 0)
@@ -197,6 +198,10 @@ std::string Simulator::portSummary() const {
 
 void Simulator::setFaults(std::vector<FaultRule> faults) {
   running_->faults.set(std::move(faults));
+}
+
+void Simulator::setRandomFaults(std::optional<RandomFaults> random) {
+  running_->faults.setRandom(random);
 }
 
 void Simulator::setSmsDelay(std::chrono::milliseconds delay) {

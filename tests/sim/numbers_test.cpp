@@ -5,6 +5,7 @@
 #include <set>
 #include <thread>
 
+#include "sim/platform/events.h"
 #include "sim_test_support.h"
 #include "support/case_name.h"
 
@@ -51,6 +52,22 @@ TEST_F(Numbers, TakeGivesAnElevenDigitNumberWhoseSmsArrivesAfterTheDelay) {
   EXPECT_EQ(newest[0], "1100");
   EXPECT_EQ(newest[2], phone);
   EXPECT_EQ(newest[4], fields[2]);
+}
+
+// Whoever sees a number beside a code can tell whether the code was sent to that number.
+TEST_F(Numbers, TheCodeOfAnSmsDerivesFromItsNumber) {
+  EXPECT_EQ(codeForNumber("13800138000", 6), "864939");
+  EXPECT_EQ(codeForNumber("13800138000", 4), "9939");
+  EXPECT_EQ(codeForNumber("15912345678", 6), "994502");
+  std::set<std::string> codes;
+  for (int i = 0; i < 4; ++i) {
+    const std::string phone = takeNumber(kTake);
+    const std::vector<std::string> fields = split(poll(phone), "|");
+    ASSERT_EQ(fields.size(), 3u);
+    EXPECT_THAT(fields[2], ::testing::HasSubstr(codeForNumber(phone, 6))) << phone;
+    codes.insert(codeForNumber(phone, 6));
+  }
+  EXPECT_EQ(codes.size(), 4u);
 }
 
 TEST_F(Numbers, SmsArrivesInRealTimeToo) {
