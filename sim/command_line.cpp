@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "sim/platform/demo_data.h"
+#include "sim/platform/money.h"
 #include "sim/platform/ports.h"
 
 namespace verdomo::sim {
@@ -78,6 +79,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
       const auto rule = parseFaultRule(value);
       if (!rule) return bad();
       options.faults.push_back(*rule);
+    } else if (name == "--balance") {
+      const auto balance = parseMoney(value);
+      if (!balance) return bad();
+      options.demoBalance = *balance;
     } else if (name == "--random-faults") {
       const auto random = parseRandomFaults(value);
       if (!random) return bad();
@@ -110,6 +115,7 @@ std::string helpText() {
       "                          after a spoilt reply: time, port, \"!fault\", kind, argument,\n"
       "                          endpoint, delivered|peer-left|cut|stopped, milliseconds from\n"
       "                          the request to that end, \"reply=\" and the reply's head\n"
+      "  --balance YUAN          demo01's balance at the start (default 128.50)\n"
       "  --seed N                seed of the number pool, codes and demo records (default 2026)\n"
       "  --fault ENDPOINT:KIND[:ARG]\n"
       "                          spoil the replies of one endpoint or of all; repeatable.\n"

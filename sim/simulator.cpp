@@ -112,6 +112,7 @@ Simulator::Simulator(SimulatorOptions options) {
   running_ = std::make_unique<Running>(options);
   Running& r = *running_;
   r.platform.setSmsDelay(options.smsDelay);
+  if (options.demoBalance) r.platform.setBalance("demo01", *options.demoBalance);
   r.faults.set(options.faults);
   r.faults.setRandom(options.randomFaults);
 

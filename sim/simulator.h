@@ -27,6 +27,7 @@ struct SimulatorOptions {
   std::uint32_t seed = 2026;
   std::vector<FaultRule> faults;
   std::optional<RandomFaults> randomFaults;  // nothing: no faults at random
+  std::optional<std::int64_t> demoBalance;   // cents; nothing: the demo data's 128.50
 
   // Free ports everywhere, SMS at once: what a test embeds.
   static SimulatorOptions forTests();

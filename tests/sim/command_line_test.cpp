@@ -42,7 +42,9 @@ TEST(CommandLine, ReadsEveryOption) {
                                              "--fault",
                                              "all:close",
                                              "--random-faults",
-                                             "0.25:99"});
+                                             "0.25:99",
+                                             "--balance",
+                                             "5000.5"});
   ASSERT_TRUE(line.error.empty()) << line.error;
   const SimulatorOptions& options = line.options;
   EXPECT_EQ(options.portOffset, 27000);
@@ -59,6 +61,7 @@ TEST(CommandLine, ReadsEveryOption) {
   ASSERT_TRUE(options.randomFaults);
   EXPECT_EQ(options.randomFaults->share, 0.25);
   EXPECT_EQ(options.randomFaults->seed, 99u);
+  EXPECT_EQ(options.demoBalance, 500050);
 }
 
 TEST(CommandLine, HelpNamesEveryOption) {
@@ -66,7 +69,8 @@ TEST(CommandLine, HelpNamesEveryOption) {
   const std::string help = helpText();
   for (const char* option :
        {"--port-offset", "--update-port", "--segment-port", "--published-version", "--package",
-        "--sms-delay", "--request-log", "--seed", "--fault", "--random-faults", "--help", "demo01"})
+        "--sms-delay", "--request-log", "--seed", "--fault", "--random-faults", "--balance",
+        "--help", "demo01"})
     EXPECT_NE(help.find(option), std::string::npos) << option;
 }
 
@@ -94,6 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"PortNotANumber", {"--update-port", "80a"}, "bad value for --update-port: 80a"},
         BadLine{"NegativeDelay", {"--sms-delay", "-2"}, "bad value for --sms-delay: -2"},
         BadLine{"BadFault", {"--fault", "yh_qm:explode"}, "bad value for --fault: yh_qm:explode"},
+        BadLine{
+            "BalanceWithThreeDecimals", {"--balance", "1.005"}, "bad value for --balance: 1.005"},
         BadLine{"RandomShareAboveOne",
                 {"--random-faults", "1.5"},
                 "bad value for --random-faults: 1.5"}),

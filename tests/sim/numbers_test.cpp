@@ -232,5 +232,20 @@ TEST_F(Numbers, AnAccountWithoutMoneyCannotTake) {
       "0|余额不足，请先充值");
 }
 
+// A long run starts the demo account with more money, so that its takes are not refused.
+class RichDemo : public SimTest {
+ public:
+  RichDemo() : SimTest(rich()) {}
+  static SimulatorOptions rich() {
+    SimulatorOptions options = SimulatorOptions::forTests();
+    options.demoBalance = 500050;
+    return options;
+  }
+};
+
+TEST_F(RichDemo, StartsWithTheBalanceGiven) {
+  EXPECT_EQ(demo(kDockingPort, "yh_gx"), "5000.50|36.80");
+}
+
 }  // namespace
 }  // namespace verdomo::sim::test
