@@ -130,18 +130,20 @@ TEST(Executable, SigusrOneSwitchesTheRandomFaultsOffAndOn) {
                        "GET /yh.txt HTTP/1.1\r\nConnection: close\r\n\r\n", 1s)
         .ends_with("1.6");
   };
-  auto switchFaults = [&] {
+  // The signal is handled on the simulator's main thread: wait until the switch shows.
+  auto switchFaults = [&](bool on) {
     ::kill(sim.pid, SIGUSR1);
-    std::this_thread::sleep_for(200ms);
+    for (int i = 0; i < 50 && (on ? intact() : !httpGet(version).ok); ++i)
+      std::this_thread::sleep_for(100ms);
   };
   int whole = 0;
   for (int i = 0; i < 6; ++i)
     whole += intact();
   EXPECT_LE(whole, 2);  // only a short delay under a second comes through
-  switchFaults();
+  switchFaults(false);
   for (int i = 0; i < 6; ++i)
     EXPECT_TRUE(httpGet(version).ok);
-  switchFaults();
+  switchFaults(true);
   whole = 0;
   for (int i = 0; i < 6; ++i)
     whole += intact();

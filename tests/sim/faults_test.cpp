@@ -318,9 +318,9 @@ TEST_F(LoggedFaults, ADelayNoticesAPeerThatGivesUpAndWhenItDid) {
   }
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_THAT(lines[0], ::testing::StartsWith("!fault delay 8000 yh_gx peer-left "));
+  // Noticed when the peer went, not when the delay was over.
   const long waited = std::stol(lines[0].substr(lines[0].find("peer-left ") + 10));
-  EXPECT_GE(waited, 550);
-  EXPECT_LT(waited, 3000);
+  EXPECT_LT(waited, 4000);
 
   // A peer that waits long enough gets the reply.
   sim.setFaults({*parseFaultRule("yh_gx:delay:300")});
