@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "sim/platform/demo_data.h"
+#include "sim/platform/money.h"
 #include "sim/platform/ports.h"
 
 namespace verdomo::sim {
@@ -78,6 +79,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
       const auto rule = parseFaultRule(value);
       if (!rule) return bad();
       options.faults.push_back(*rule);
+    } else if (name == "--balance") {
+      const auto balance = parseMoney(value);
+      if (!balance) return bad();
+      options.demoBalance = *balance;
+    } else if (name == "--random-faults") {
+      const auto random = parseRandomFaults(value);
+      if (!random) return bad();
+      options.randomFaults = *random;
     } else {
       line.error = "unknown option " + name;
       return line;
@@ -102,7 +111,11 @@ std::string helpText() {
       "  --package FILE          the file served as /ostrel.zip (default: none, 404)\n"
       "  --sms-delay SECONDS     time from a take to its SMS, and from a send order to its\n"
       "                          result (default 10; decimals allowed)\n"
-      "  --request-log FILE      append one line per request: time, port, raw target\n"
+      "  --request-log FILE      append one line per request: time, port, raw target; and\n"
+      "                          after a spoilt reply: time, port, \"!fault\", kind, argument,\n"
+      "                          endpoint, delivered|peer-left|cut|stopped, milliseconds from\n"
+      "                          the request to that end, \"reply=\" and the reply's head\n"
+      "  --balance YUAN          demo01's balance at the start (default 128.50)\n"
       "  --seed N                seed of the number pool, codes and demo records (default 2026)\n"
       "  --fault ENDPOINT:KIND[:ARG]\n"
       "                          spoil the replies of one endpoint or of all; repeatable.\n"
@@ -110,6 +123,12 @@ std::string helpText() {
       "                          yh.txt, ostrel.zip or segment.\n"
       "                          KIND: delay[:MS] (default 20000), close, reset, garbage[:BYTES],\n"
       "                          truncate, oversize[:BYTES] (default 40 MiB)\n"
+      "  --random-faults SHARE[:SEED]\n"
+      "                          spoil that share of the replies no --fault names (0.1 is one\n"
+      "                          in ten), each by a kind drawn from delay (half inside the\n"
+      "                          client's time-outs, half 20 s), reset, garbage, truncate and\n"
+      "                          oversize; SEED (default 1) repeats a run's faults; SIGUSR1\n"
+      "                          switches them off and on\n"
       "  --help                  this text\n"
       "\n"
       "Demo accounts: demo01 / demo2026 (user), shop01 / shop2026 (merchant),\n"

@@ -1,4 +1,5 @@
-// verdomo-sim: runs the simulator until SIGINT or SIGTERM.
+// verdomo-sim: runs the simulator until SIGINT or SIGTERM. SIGUSR1 switches the random faults
+// of --random-faults off and on again, so that a run can let a client sign in undisturbed.
 #include <pthread.h>
 
 #include <csignal>
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
   sigemptyset(&stopSignals);
   sigaddset(&stopSignals, SIGINT);
   sigaddset(&stopSignals, SIGTERM);
+  sigaddset(&stopSignals, SIGUSR1);
   pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
   try {
@@ -35,8 +37,14 @@ int main(int argc, char** argv) {
                 simulator.portSummary().c_str());
     std::printf("demo account: demo01 / demo2026; Ctrl-C stops\n");
     std::fflush(stdout);
-    int received = 0;
-    sigwait(&stopSignals, &received);
+    bool randomFaultsOn = line.options.randomFaults.has_value();
+    for (int received = 0; sigwait(&stopSignals, &received) == 0 && received == SIGUSR1;) {
+      if (!line.options.randomFaults) continue;
+      randomFaultsOn = !randomFaultsOn;
+      simulator.setRandomFaults(randomFaultsOn ? line.options.randomFaults : std::nullopt);
+      std::printf("random faults %s\n", randomFaultsOn ? "on" : "off");
+      std::fflush(stdout);
+    }
     simulator.stop();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "verdomo-sim: %s\n", error.what());

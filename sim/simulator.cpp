@@ -112,7 +112,9 @@ Simulator::Simulator(SimulatorOptions options) {
   running_ = std::make_unique<Running>(options);
   Running& r = *running_;
   r.platform.setSmsDelay(options.smsDelay);
+  if (options.demoBalance) r.platform.setBalance("demo01", *options.demoBalance);
   r.faults.set(options.faults);
+  r.faults.setRandom(options.randomFaults);
 
   const int updateSocket = listenOnLoopback(options.updatePort);
   if (updateSocket < 0)
@@ -197,6 +199,10 @@ std::string Simulator::portSummary() const {
 
 void Simulator::setFaults(std::vector<FaultRule> faults) {
   running_->faults.set(std::move(faults));
+}
+
+void Simulator::setRandomFaults(std::optional<RandomFaults> random) {
+  running_->faults.setRandom(random);
 }
 
 void Simulator::setSmsDelay(std::chrono::milliseconds delay) {

@@ -26,6 +26,8 @@ struct SimulatorOptions {
   std::string requestLogFile;  // empty: no log
   std::uint32_t seed = 2026;
   std::vector<FaultRule> faults;
+  std::optional<RandomFaults> randomFaults;  // nothing: no faults at random
+  std::optional<std::int64_t> demoBalance;   // cents; nothing: the demo data's 128.50
 
   // Free ports everywhere, SMS at once: what a test embeds.
   static SimulatorOptions forTests();
@@ -52,6 +54,7 @@ class Simulator {
   std::string portSummary() const;
 
   void setFaults(std::vector<FaultRule> faults);
+  void setRandomFaults(std::optional<RandomFaults> random);
   void setSmsDelay(std::chrono::milliseconds delay);
   // Moves the platform's clock forward: SMS come due, withdrawal spacing passes, numbers expire.
   void advanceClock(std::chrono::seconds by);

@@ -4,6 +4,7 @@
 #include <netinet/tcp.h>
 #include <sys/socket.h>
 
+#include <chrono>
 #include <exception>
 #include <optional>
 #include <string>
@@ -42,6 +43,25 @@ void refuseAndClose(Stream& stream, int socket, const HttpResponse& response) {
     if (got == 0) break;
     drained += got;
   }
+}
+
+// "!fault delay 20000 yh_qm peer-left 15004 reply=0|13912345678|..." : the kind and its argument
+// (milliseconds of a delay, bytes of garbage or oversize, "-" otherwise), the endpoint, how the
+// reply ended, the milliseconds from the request's arrival to that end, and the head of the reply
+// the fault spoilt, so that a reader can tell what the client lost.
+std::string faultLine(const FaultRule& fault, const HttpResponse& response, FaultEnding ending,
+                      std::chrono::steady_clock::duration took) {
+  std::string argument = "-";
+  if (fault.kind == FaultKind::Delay) argument = std::to_string(fault.delay.count());
+  if (fault.kind == FaultKind::Garbage || fault.kind == FaultKind::Oversize)
+    argument = fault.bytes ? std::to_string(fault.bytes) : "default";
+  std::string head = response.body.substr(0, 64);
+  for (char& c : head)
+    if (c == '\r' || c == '\n' || c == '\0') c = ' ';
+  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(took).count();
+  return std::string("!fault ") + faultKindName(fault.kind) + " " + argument + " " +
+         (response.endpoint.empty() ? "-" : response.endpoint) + " " + faultEndingName(ending) +
+         " " + std::to_string(ms) + " reply=" + head;
 }
 
 HttpResponse answer(const HttpHandler& handler, const HttpRequest& request) {
@@ -90,6 +110,7 @@ void HttpServer::serve(int socket, const Listener& listener) {
       if (log_) log_->record(listener.port, "(malformed request)");
       return refuseAndClose(*stream, socket, refusal(400, "请求格式错误"));
     }
+    const auto arrived = std::chrono::steady_clock::now();
     if (log_) log_->record(listener.port, head->target);
     if (head->contentLength > settings_.maxBodyBytes)
       return refuseAndClose(*stream, socket, refusal(413, "请求过长"));
@@ -100,12 +121,18 @@ void HttpServer::serve(int socket, const Listener& listener) {
 
     const HttpRequest request{listener.port, head->method, head->target, head->version};
     const HttpResponse response = answer(listener.handler, request);
-    const std::optional<FaultRule> fault = faults_.find(response.endpoint);
-    const bool stayOpen =
-        fault ? writeFaultyReply(*stream, socket, response, head->keepAlive, *fault,
-                                 [this](std::chrono::milliseconds wait) { return pause(wait); })
-              : writeReply(*stream, response, head->keepAlive) && head->keepAlive;
-    if (!stayOpen) return;
+    const std::optional<FaultRule> fault = faults_.choose(response.endpoint);
+    if (!fault) {
+      if (!writeReply(*stream, response, head->keepAlive) || !head->keepAlive) return;
+      continue;
+    }
+    const FaultOutcome outcome =
+        writeFaultyReply(*stream, socket, response, head->keepAlive, *fault,
+                         [this](std::chrono::milliseconds wait) { return pause(wait); });
+    if (log_)
+      log_->record(listener.port, faultLine(*fault, response, outcome.ending,
+                                            std::chrono::steady_clock::now() - arrived));
+    if (!outcome.stayOpen) return;
   }
 }
 

@@ -1,5 +1,6 @@
 #include "sim/http/reply_writer.h"
 
+#include <poll.h>
 #include <sys/socket.h>
 
 #include <algorithm>
@@ -68,27 +69,71 @@ bool writeOversized(Stream& stream, const HttpResponse& response, std::size_t by
   return true;
 }
 
+constexpr std::chrono::milliseconds kWatchStep{50};
+
+// Whether the peer has closed its side of the line. Bytes it sent meanwhile do not count.
+bool peerLeft(int socket) {
+  pollfd line{socket, POLLRDHUP, 0};
+  return ::poll(&line, 1, 0) > 0 && (line.revents & (POLLRDHUP | POLLHUP | POLLERR)) != 0;
+}
+
+enum class Waited { Full, PeerLeft, Stopped };
+
+Waited waitWatching(int socket, std::chrono::milliseconds duration, const Pause& pause) {
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point end = Clock::now() + duration;
+  for (;;) {
+    if (peerLeft(socket)) return Waited::PeerLeft;
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now());
+    if (left.count() <= 0) return Waited::Full;
+    if (!pause(std::min(left, kWatchStep))) return Waited::Stopped;
+  }
+}
+
 }  // namespace
+
+const char* faultEndingName(FaultEnding ending) {
+  switch (ending) {
+    case FaultEnding::Delivered:
+      return "delivered";
+    case FaultEnding::PeerLeft:
+      return "peer-left";
+    case FaultEnding::Cut:
+      return "cut";
+    case FaultEnding::Stopped:
+      return "stopped";
+  }
+  return "";
+}
 
 bool writeReply(Stream& stream, const HttpResponse& response, bool keepAlive) {
   return stream.write(head(response, response.body.size(), keepAlive) + response.body);
 }
 
-bool writeFaultyReply(Stream& stream, int socket, const HttpResponse& response, bool keepAlive,
-                      const FaultRule& fault, const Pause& pause) {
+FaultOutcome writeFaultyReply(Stream& stream, int socket, const HttpResponse& response,
+                              bool keepAlive, const FaultRule& fault, const Pause& pause) {
   switch (fault.kind) {
     case FaultKind::Delay:
-      return pause(fault.delay) && writeReply(stream, response, keepAlive) && keepAlive;
+      switch (waitWatching(socket, fault.delay, pause)) {
+        case Waited::PeerLeft:
+          return {false, FaultEnding::PeerLeft};
+        case Waited::Stopped:
+          return {false, FaultEnding::Stopped};
+        case Waited::Full:
+          break;
+      }
+      if (!writeReply(stream, response, keepAlive)) return {false, FaultEnding::PeerLeft};
+      return {keepAlive, FaultEnding::Delivered};
     case FaultKind::Close:
-      return false;
+      return {false, FaultEnding::Cut};
     case FaultKind::Reset: {
       const linger abortive{1, 0};
       ::setsockopt(socket, SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive);
-      return false;
+      return {false, FaultEnding::Cut};
     }
     case FaultKind::Garbage:
       stream.write(garbage(fault.bytes ? fault.bytes : kDefaultGarbageBytes));
-      return false;
+      return {false, FaultEnding::Cut};
     case FaultKind::Truncate: {
       // Half of the body under a head that announces all of it; a body too short to halve is
       // announced as 16 bytes.
@@ -96,13 +141,13 @@ bool writeFaultyReply(Stream& stream, int socket, const HttpResponse& response, 
       const std::size_t announced = tiny ? 16 : response.body.size();
       const std::size_t sent = tiny ? response.body.size() : response.body.size() / 2;
       stream.write(head(response, announced, false) + response.body.substr(0, sent));
-      return false;
+      return {false, FaultEnding::Cut};
     }
     case FaultKind::Oversize:
-      writeOversized(stream, response, fault.bytes);
-      return false;
+      return {false, writeOversized(stream, response, fault.bytes) ? FaultEnding::Delivered
+                                                                   : FaultEnding::PeerLeft};
   }
-  return false;
+  return {false, FaultEnding::Cut};
 }
 
 }  // namespace verdomo::sim

@@ -21,13 +21,11 @@ void chargeSms(PlatformState& state, Account& account, const Project& project,
   }
 }
 
-}  // namespace
+int codeDigits(const Project& project) {
+  return project.smsStyle == 3 ? 4 : 6;
+}
 
-GbkText serviceSms(const Project& project, std::mt19937& random) {
-  std::uniform_int_distribution<int> sixDigits(100000, 999999);
-  std::uniform_int_distribution<int> fourDigits(1000, 9999);
-  const std::string code =
-      std::to_string(project.smsStyle == 3 ? fourDigits(random) : sixDigits(random));
+GbkText smsWithCode(const Project& project, const std::string& code) {
   const GbkText name = project.shortName;
   switch (project.smsStyle) {
     case 0:
@@ -43,6 +41,28 @@ GbkText serviceSms(const Project& project, std::mt19937& random) {
   }
 }
 
+}  // namespace
+
+GbkText serviceSms(const Project& project, std::mt19937& random) {
+  std::uniform_int_distribution<int> sixDigits(100000, 999999);
+  std::uniform_int_distribution<int> fourDigits(1000, 9999);
+  return smsWithCode(
+      project, std::to_string(codeDigits(project) == 4 ? fourDigits(random) : sixDigits(random)));
+}
+
+std::string codeForNumber(std::string_view phone, int digits) {
+  std::uint32_t hash = 2166136261u;
+  for (const char c : phone) {
+    hash ^= static_cast<unsigned char>(c);
+    hash *= 16777619u;
+  }
+  return std::to_string(digits == 4 ? 1000 + hash % 9000 : 100000 + hash % 900000);
+}
+
+GbkText serviceSmsTo(const Project& project, std::string_view phone) {
+  return smsWithCode(project, codeForNumber(phone, codeDigits(project)));
+}
+
 void catchUp(PlatformState& state) {
   const TimePoint now = state.clock.now();
   for (auto it = state.assignments.begin(); it != state.assignments.end();) {
@@ -52,7 +72,7 @@ void catchUp(PlatformState& state) {
     if (project && account) {
       if (!project->sends && !held.delivered && now >= held.takenAt + state.smsDelay) {
         held.delivered = true;
-        held.smsText = serviceSms(*project, state.random);
+        held.smsText = serviceSmsTo(*project, held.phone);
         chargeSms(state, *account, *project, held.phone, held.smsText,
                   held.takenAt + state.smsDelay);
       }

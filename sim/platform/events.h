@@ -4,6 +4,8 @@
 // catches up with the clock before it answers each request.
 
 #include <chrono>
+#include <string>
+#include <string_view>
 
 #include "sim/platform/platform_state.h"
 
@@ -18,5 +20,11 @@ void catchUp(PlatformState& state);
 
 // The SMS the project's service sends, with a fresh code.
 GbkText serviceSms(const Project& project, std::mt19937& random);
+// The SMS the project's service sends to `phone`. Its code derives from the number alone, so
+// whoever sees a number and a code beside it can tell whether the code was sent to that number:
+// FNV-1a (32 bits) of the number's digits h, then 100000 + h % 900000, or 1000 + h % 9000 for
+// the services that send four digits.
+GbkText serviceSmsTo(const Project& project, std::string_view phone);
+std::string codeForNumber(std::string_view phone, int digits);
 
 }  // namespace verdomo::sim

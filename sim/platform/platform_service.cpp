@@ -94,6 +94,13 @@ void PlatformService::setSmsDelay(std::chrono::milliseconds delay) {
   state_.smsDelay = delay;
 }
 
+bool PlatformService::setBalance(const GbkText& userName, Cents balance) {
+  std::lock_guard lock(mutex_);
+  Account* account = state_.account(userName);
+  if (account) account->balance = balance;
+  return account != nullptr;
+}
+
 HttpResponse PlatformService::handle(int fixedPort, const HttpRequest& request) {
   const PlatformRequest call = parsePlatformPath(decodeTarget(request.target));
   const Route* route = findRoute(call.endpoint, fixedPort);

@@ -22,6 +22,8 @@ class PlatformService {
   HttpResponse handle(int fixedPort, const HttpRequest& request);
 
   void setSmsDelay(std::chrono::milliseconds delay);
+  // The balance of an account; false when there is no such account.
+  bool setBalance(const GbkText& userName, Cents balance);
 
  private:
   std::mutex mutex_;

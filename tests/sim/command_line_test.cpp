@@ -17,6 +17,7 @@ TEST(CommandLine, DefaultsServeTheFixedPortsPlusTwentyThousand) {
   EXPECT_EQ(line.options.publishedVersion, "1.6");
   EXPECT_EQ(line.options.smsDelay, std::chrono::seconds(10));
   EXPECT_TRUE(line.options.faults.empty());
+  EXPECT_FALSE(line.options.randomFaults);
 }
 
 TEST(CommandLine, ReadsEveryOption) {
@@ -39,7 +40,11 @@ TEST(CommandLine, ReadsEveryOption) {
                                              "--fault",
                                              "yh_qm:delay:100",
                                              "--fault",
-                                             "all:close"});
+                                             "all:close",
+                                             "--random-faults",
+                                             "0.25:99",
+                                             "--balance",
+                                             "5000.5"});
   ASSERT_TRUE(line.error.empty()) << line.error;
   const SimulatorOptions& options = line.options;
   EXPECT_EQ(options.portOffset, 27000);
@@ -53,6 +58,10 @@ TEST(CommandLine, ReadsEveryOption) {
   ASSERT_EQ(options.faults.size(), 2u);
   EXPECT_EQ(options.faults[0].endpoint, "yh_qm");
   EXPECT_EQ(options.faults[1].kind, FaultKind::Close);
+  ASSERT_TRUE(options.randomFaults);
+  EXPECT_EQ(options.randomFaults->share, 0.25);
+  EXPECT_EQ(options.randomFaults->seed, 99u);
+  EXPECT_EQ(options.demoBalance, 500050);
 }
 
 TEST(CommandLine, HelpNamesEveryOption) {
@@ -60,7 +69,8 @@ TEST(CommandLine, HelpNamesEveryOption) {
   const std::string help = helpText();
   for (const char* option :
        {"--port-offset", "--update-port", "--segment-port", "--published-version", "--package",
-        "--sms-delay", "--request-log", "--seed", "--fault", "--help", "demo01"})
+        "--sms-delay", "--request-log", "--seed", "--fault", "--random-faults", "--balance",
+        "--help", "demo01"})
     EXPECT_NE(help.find(option), std::string::npos) << option;
 }
 
@@ -87,7 +97,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"NegativeOffset", {"--port-offset", "-1"}, "bad value for --port-offset: -1"},
         BadLine{"PortNotANumber", {"--update-port", "80a"}, "bad value for --update-port: 80a"},
         BadLine{"NegativeDelay", {"--sms-delay", "-2"}, "bad value for --sms-delay: -2"},
-        BadLine{"BadFault", {"--fault", "yh_qm:explode"}, "bad value for --fault: yh_qm:explode"}),
+        BadLine{"BadFault", {"--fault", "yh_qm:explode"}, "bad value for --fault: yh_qm:explode"},
+        BadLine{
+            "BalanceWithThreeDecimals", {"--balance", "1.005"}, "bad value for --balance: 1.005"},
+        BadLine{"RandomShareAboveOne",
+                {"--random-faults", "1.5"},
+                "bad value for --random-faults: 1.5"}),
     verdomo::test::caseName<BadLine>);
 
 }  // namespace

@@ -121,6 +121,44 @@ TEST(Executable, StartsWithOneCommandAnswersAndStopsCleanly) {
   EXPECT_EQ(stop(sim.pid), 0);
 }
 
+TEST(Executable, SigusrOneSwitchesTheRandomFaultsOffAndOn) {
+  std::mt19937 random{std::random_device{}()};
+  Started sim;
+  for (int attempt = 0; attempt < 5 && sim.pid < 0; ++attempt) {
+    const int offset = std::uniform_int_distribution<int>(1000, 27000)(random);
+    sim = start({"--port-offset", std::to_string(offset), "--update-port", "0", "--segment-port",
+                 "0", "--random-faults", "1"});
+  }
+  ASSERT_GT(sim.pid, 0) << "no free port offset";
+  const std::string version =
+      "http://127.0.0.1:" + std::to_string(portIn(sim.banner, "/yh.txt")) + "/yh.txt";
+  // Every reply spoilt; the delays that keep the reply whole are cut short by a second.
+  auto intact = [&] {
+    return rawExchange(portIn(sim.banner, "/yh.txt"),
+                       "GET /yh.txt HTTP/1.1\r\nConnection: close\r\n\r\n", 1s)
+        .ends_with("1.6");
+  };
+  // The signal is handled on the simulator's main thread: wait until the switch shows.
+  auto switchFaults = [&](bool on) {
+    ::kill(sim.pid, SIGUSR1);
+    for (int i = 0; i < 50 && (on ? intact() : !httpGet(version).ok); ++i)
+      std::this_thread::sleep_for(100ms);
+  };
+  int whole = 0;
+  for (int i = 0; i < 6; ++i)
+    whole += intact();
+  EXPECT_LE(whole, 2);  // only a short delay under a second comes through
+  switchFaults(false);
+  for (int i = 0; i < 6; ++i)
+    EXPECT_TRUE(httpGet(version).ok);
+  switchFaults(true);
+  whole = 0;
+  for (int i = 0; i < 6; ++i)
+    whole += intact();
+  EXPECT_LE(whole, 2);
+  EXPECT_EQ(stop(sim.pid), 0);
+}
+
 TEST(Executable, RefusesABadCommandLineAndATakenPort) {
   const Simulator running(SimulatorOptions::forTests());
   const std::string offset = std::to_string(running.portOffset());

@@ -6,6 +6,7 @@
 #include <set>
 #include <thread>
 
+#include "sim/platform/events.h"
 #include "sim_test_support.h"
 #include "support/case_name.h"
 
@@ -52,6 +53,22 @@ TEST_F(Numbers, TakeGivesAnElevenDigitNumberWhoseSmsArrivesAfterTheDelay) {
   EXPECT_EQ(newest[0], "1100");
   EXPECT_EQ(newest[2], phone);
   EXPECT_EQ(newest[4], fields[2]);
+}
+
+// Whoever sees a number beside a code can tell whether the code was sent to that number.
+TEST_F(Numbers, TheCodeOfAnSmsDerivesFromItsNumber) {
+  EXPECT_EQ(codeForNumber("13800138000", 6), "864939");
+  EXPECT_EQ(codeForNumber("13800138000", 4), "9939");
+  EXPECT_EQ(codeForNumber("15912345678", 6), "994502");
+  std::set<std::string> codes;
+  for (int i = 0; i < 4; ++i) {
+    const std::string phone = takeNumber(kTake);
+    const std::vector<std::string> fields = split(poll(phone), "|");
+    ASSERT_EQ(fields.size(), 3u);
+    EXPECT_THAT(fields[2], ::testing::HasSubstr(codeForNumber(phone, 6))) << phone;
+    codes.insert(codeForNumber(phone, 6));
+  }
+  EXPECT_EQ(codes.size(), 4u);
 }
 
 TEST_F(Numbers, SmsArrivesInRealTimeToo) {
@@ -221,6 +238,21 @@ TEST_F(Numbers, AnAccountWithoutMoneyCannotTake) {
       ask(kNumberPort,
           "/yh_qh/username=poorman1&password=secret66&id=1100&operator=&region=&card=&loop=1"),
       "0|余额不足，请先充值");
+}
+
+// A long run starts the demo account with more money, so that its takes are not refused.
+class RichDemo : public SimTest {
+ public:
+  RichDemo() : SimTest(rich()) {}
+  static SimulatorOptions rich() {
+    SimulatorOptions options = SimulatorOptions::forTests();
+    options.demoBalance = 500050;
+    return options;
+  }
+};
+
+TEST_F(RichDemo, StartsWithTheBalanceGiven) {
+  EXPECT_EQ(demo(kDockingPort, "yh_gx"), "5000.50|36.80");
 }
 
 }  // namespace
