@@ -138,14 +138,18 @@ read_rows() {
   local -a phones
   mapfile -t phones < <(listed_numbers)
   note rows "${#phones[@]}" "${phones[*]}"
-  local row phone code sms again
+  local row phone code sms code_again again
   for ((row = 0; row < ${#phones[@]} && row < 6; row++)); do
     if phone=$(copy_from_row "$row" 1) && code=$(copy_from_row "$row" 2) &&
-      sms=$(copy_from_row "$row" 4) && again=$(copy_from_row "$row" 1); then
-      if [[ $phone == "$again" ]]; then
-        note read "$row" "$phone" "$code" "${sms//$'\t'/ }"
-      else
+      sms=$(copy_from_row "$row" 4) && code_again=$(copy_from_row "$row" 2) &&
+      again=$(copy_from_row "$row" 1); then
+      if [[ $phone != "$again" ]]; then
         note shifted "$row" "$phone" "$again"
+      elif [[ $code != "$code_again" ]]; then
+        # The SMS arrived between the two copies of the code: a reading of two moments.
+        note arrived "$row" "$phone" "$code" "$code_again"
+      else
+        note read "$row" "$phone" "$code" "${sms//$'\t'/ }"
       fi
     else
       note unread "$row"
